@@ -1,0 +1,33 @@
+# Compiler and linker flags, in one place.
+
+# Warnings are errors on every target.
+add_compile_options(-Wall -Wextra -Werror -Wshadow -Wundef)
+
+# Arithmetic is IEEE double: no contraction into fused multiply-adds,
+# no fast-math. The i686 start-up switches the x87 unit to 53 bits.
+add_compile_options(-ffp-contract=off)
+
+# The program itself: no exceptions, no RTTI, so no C++ runtime is linked.
+set(LEDGERLY_PROGRAM_FLAGS -fno-exceptions -fno-rtti)
+
+if(WIN32)
+  add_compile_options(-Os -ffunction-sections -fdata-sections
+                      -fno-asynchronous-unwind-tables)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    # Windows 95 era processors: no cmov, no SSE.
+    add_compile_options(-march=i486 -mtune=generic)
+  endif()
+  # Static: no libgcc or libstdc++ DLL. No timestamp: builds are repeatable.
+  add_link_options(-static -static-libgcc -Wl,--gc-sections
+                   -Wl,--no-insert-timestamp)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    # Windows 95 loads only images that ask for subsystem and OS version 4.0.
+    add_link_options(-Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+                     -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+  endif()
+  set(LEDGERLY_EXE_LINK_FLAGS -mwindows)
+elseif(NOT LEDGERLY_FUZZ AND NOT LEDGERLY_BENCH AND LEDGERLY_SANITIZE)
+  add_compile_options(-O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

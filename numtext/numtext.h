@@ -1,0 +1,38 @@
+// Number text: lenient parsing of field texts and exact fixed-point formatting.
+#ifndef LEDGERLY_NUMTEXT_H
+#define LEDGERLY_NUMTEXT_H
+
+// Which of the minus sign and the decimal point survive parsing.
+enum ParseMode : int {
+    ParseSigned = 1,         // calculator display
+    ParseUnsigned = 2,       // interest rate, page amounts
+    ParseSignedWhole = 3,
+    ParseUnsignedWhole = 4,
+    ParseFirstWord = 12      // month box: cut at the first blank, then as 2
+};
+
+// Every control text is read into this many bytes, terminator included.
+constexpr int FieldTextSize = 30;
+
+char* TrimLeadingBlanks(char* text);
+char* TrimTrailingBlanks(char* text);
+
+// Reads any text as a number; rewrites the text in place to the kept characters.
+double ParseNumber(char* text, int mode);
+
+// Rounded decimal digits of a value: the point stands after the first
+// `exponent` digits; for exponent <= 0, -exponent zeros follow the point first.
+struct DigitRecord {
+    const char* digits;
+    int exponent;
+    bool negative;
+};
+
+DigitRecord FixedDigits(double value, int places);
+
+// Fixed-point text of a value with `decimals` places (0 to 10), or a whole
+// number without point for -1. Returns a shared buffer that the next call
+// overwrites.
+const char* FormatNumber(double value, int decimals);
+
+#endif

@@ -1,0 +1,4 @@
+// The six page formulas and the term limits, on plain doubles.
+#ifndef LEDGERLY_FORMULAS_H
+#define LEDGERLY_FORMULAS_H
+#endif

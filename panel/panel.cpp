@@ -1,0 +1,166 @@
+// The main panel: its creation, its dialog procedure, and page switching.
+#include <windows.h>
+#include <commctrl.h>
+#include "keypad/keypad.h"
+#include "panel/panel.h"
+#include "res/resource.h"
+#include "shell/shell.h"
+
+HWND MainPanel;
+HWND TabStrip;
+HWND MonthBox;
+HWND RateBox;
+HWND LoanPage;
+HWND InvestmentPage;
+HWND SavingPage;
+
+// The tab strip's items, in index order, and the page each one shows.
+struct PageEntry {
+    char label[12];
+    int templateId;
+    DLGPROC proc;
+    HWND* handle;
+};
+
+static PageEntry Pages[] = {
+    {"Loan", IDD_LOANPAGE, LoanPageProc, &LoanPage},
+    {"Investment", IDD_INVESTMENTPAGE, InvestmentPageProc, &InvestmentPage},
+    {"Saving", IDD_SAVINGPAGE, SavingPageProc, &SavingPage},
+};
+constexpr int PageCount = sizeof Pages / sizeof Pages[0];
+
+// Tab items: a quarter of the strip's width, 20 pixels high, padded 20 by 3.
+constexpr int TabItemHeight = 20;
+constexpr int TabPaddingX = 20;
+constexpr int TabPaddingY = 3;
+
+// SetWindowPos flags for a new page: keep the template's place, come first
+// among the panel's children (above the tab strip), and show.
+constexpr UINT NewPageFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
+
+void CreateMainPanel()
+{
+    MainPanel = CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(IDD_MAINPANEL), PanelHost,
+                                   PanelProc, 0);
+    SetDlgItemTextA(MainPanel, IDC_MONTHBOX, "360");
+    SetDlgItemTextA(MainPanel, IDC_RATEBOX, "7.80");
+    TabStrip = GetDlgItem(MainPanel, IDC_TABSTRIP);
+
+    RECT client = {};
+    GetClientRect(TabStrip, &client);
+    SendMessageA(TabStrip, TCM_SETITEMSIZE, 0, MAKELPARAM(client.right / 4, TabItemHeight));
+    SendMessageA(TabStrip, TCM_SETPADDING, 0, MAKELPARAM(TabPaddingX, TabPaddingY));
+    for (int i = 0; i < PageCount; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.iImage = -1;
+        item.pszText = Pages[i].label;
+        SendMessageA(TabStrip, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(TabStrip, TCM_SETCURSEL, 0, 0);
+    InvalidateRect(TabStrip, nullptr, TRUE);
+}
+
+// Widens both term boxes for their drop-down lists. Without SWP_NOZORDER the
+// calls also move the rate box first and the month box last among the
+// panel's children, which sets the panel's tab order.
+static void OnInitPanel(HWND panel)
+{
+    RateBox = GetDlgItem(panel, IDC_RATEBOX);
+    SetWindowPos(RateBox, HWND_TOP, 0, 0, 50, 500, SWP_NOMOVE);
+    SendMessageA(RateBox, CB_SETCURSEL, 0, 0);
+    MonthBox = GetDlgItem(panel, IDC_MONTHBOX);
+    SetWindowPos(MonthBox, HWND_BOTTOM, 0, 0, 80, 500, SWP_NOMOVE);
+    SendMessageA(MonthBox, CB_SETCURSEL, 0, 0);
+}
+
+static BOOL OnPanelCommand(WPARAM wParam, LPARAM lParam)
+{
+    WORD id = LOWORD(wParam);
+    switch (id) {
+    case IDOK:
+    case IDCANCEL:
+        PostMessageA(PanelHost, WM_COMMAND, wParam, lParam);
+        return TRUE;
+    case IDC_MONTHBOX:
+    case IDC_RATEBOX:
+    case IDC_MONTHLABEL:
+    case IDC_RATELABEL:
+        HandleTermCommand(id, HIWORD(wParam));
+        return FALSE;
+    default:
+        if (PressKey(id))
+            return FALSE;
+        BroadcastToPages(WM_COMMAND, wParam, lParam);
+        return TRUE;
+    }
+}
+
+INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitPanel(panel);
+        return FALSE;
+    case WM_NOTIFY:
+        if (wParam == IDC_TABSTRIP &&
+            reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(TCN_SELCHANGE))
+            SelectPage();
+        return FALSE;
+    case WM_HELP:
+        PostMessageA(PanelHost, WM_HELP, wParam, lParam);
+        return FALSE;
+    case WM_COMMAND:
+        return OnPanelCommand(wParam, lParam);
+    default:
+        return FALSE;
+    }
+}
+
+void SelectTab(int index)
+{
+    SendMessageA(TabStrip, TCM_SETCURSEL, index, 0);
+    SelectPage();
+}
+
+void SelectPage()
+{
+    BroadcastToPages(WM_COMMAND, MAKEWPARAM(IDC_TABSTRIP, 0), 0);
+    LRESULT selected = SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0);
+    if (selected >= 0 && selected < PageCount) {
+        // Hide the others in index order, then show or create the selected page.
+        for (int i = 0; i < PageCount; ++i) {
+            if (i != selected && *Pages[i].handle)
+                ShowWindow(*Pages[i].handle, SW_HIDE);
+        }
+        PageEntry& page = Pages[selected];
+        if (*page.handle) {
+            ShowWindow(*page.handle, SW_SHOW);
+        } else {
+            *page.handle = CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(page.templateId),
+                                              MainPanel, page.proc, 0);
+            SetWindowPos(*page.handle, HWND_TOP, 0, 0, 0, 0, NewPageFlags);
+        }
+    }
+    FocusFirstField();
+}
+
+void BroadcastToPages(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    for (int i = 0; i < PageCount; ++i) {
+        if (*Pages[i].handle)
+            SendMessageA(*Pages[i].handle, message, wParam, lParam);
+    }
+}
+
+// The focus goes to the control after the tab strip in the panel's tab
+// order: the keypad's "7" key. An edit control would get its text selected.
+void FocusFirstField()
+{
+    HWND next = GetNextDlgTabItem(MainPanel, TabStrip, FALSE);
+    if (!next)
+        return;
+    SetFocus(next);
+    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(next, EM_SETSEL, 0, -1);
+}

@@ -1,0 +1,41 @@
+// The main panel: term boxes, tab strip, keypad, and the calculation pages.
+#ifndef LEDGERLY_PANEL_H
+#define LEDGERLY_PANEL_H
+
+#include <windows.h>
+
+// Process-wide handles of the panel (panel.cpp). A page's handle is null
+// until its tab is first selected.
+extern HWND MainPanel;
+extern HWND TabStrip;
+extern HWND MonthBox;
+extern HWND RateBox;
+extern HWND LoanPage;
+extern HWND InvestmentPage;
+extern HWND SavingPage;
+
+// Panel and page switching (panel.cpp).
+void CreateMainPanel();
+INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+void SelectTab(int index);
+void SelectPage();
+void BroadcastToPages(UINT message, WPARAM wParam, LPARAM lParam);
+void FocusFirstField();
+
+// Loan terms (terms.cpp): the Month and Interest Rate boxes.
+extern int Months;
+extern double AnnualRate;
+extern double MonthlyRate;
+void ReadTerms(HWND panel);
+void FillMonthList();
+void FillRateList();
+void HandleTermCommand(WORD id, WORD code);
+
+// Calculation pages (pages.cpp).
+enum Direction : int { LeftToRight = 1, RightToLeft = 2 };
+int ReadDirection(HWND page);
+INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+#endif

@@ -1,0 +1,42 @@
+#!/bin/sh
+# Installs what building, running and testing Ledgerly needs on Debian,
+# and only what is missing. Works as root; uses sudo otherwise.
+# Usage: scripts/deps.sh [build|test|run|all]
+set -e
+what=${1:-all}
+
+need_build="cmake make g++ python3 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32"
+need_wine="wine wine32:i386 wine64 xvfb xauth fonts-wine"
+need_test="clang libclang-rt-14-dev"
+need_run="imagemagick x11-apps xdotool"
+need_bench="libbenchmark-dev"
+
+case $what in
+  build) pkgs="$need_build" ;;
+  test)  pkgs="$need_build $need_wine $need_test" ;;
+  run)   pkgs="$need_build $need_wine $need_run" ;;
+  all)   pkgs="$need_build $need_wine $need_test $need_run $need_bench" ;;
+  *) echo "usage: $0 [build|test|run|all]" >&2; exit 2 ;;
+esac
+
+missing=""
+for p in $pkgs; do
+  case $p in *:i386) q=$p ;; *) q=$p ;; esac
+  if ! dpkg-query -W -f='${Status}' "$q" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+echo "Installing:$missing"
+case "$missing" in
+  *:i386*)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+      $SUDO dpkg --add-architecture i386
+    fi ;;
+esac
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null

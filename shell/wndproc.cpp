@@ -1,0 +1,138 @@
+// The main window's procedure, its creation handler, the menu commands and
+// the About and Help boxes.
+#include <windows.h>
+#include <commctrl.h>
+#include "panel/panel.h"
+#include "res/resource.h"
+#include "shell/shell.h"
+
+HWND PanelHost;
+
+// Builds the window's contents: the host, the panel, and the Loan page.
+static LRESULT OnCreate(HWND window)
+{
+    InitCommonControls();
+    RECT client;
+    GetClientRect(window, &client);
+    HWND host = CreateWindowExA(0, WC_TREEVIEWA, "Tree View Control",
+                                WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
+                                    TVS_LINESATROOT,
+                                0, 0, client.right, client.bottom, window,
+                                reinterpret_cast<HMENU>(IDC_PANELHOST), AppInstance, nullptr);
+    if (!host) {
+        ReportSystemError(PanelHostFailedLine, WndprocUnit);
+        return -1;
+    }
+    PanelHost = host;
+    CreateMainPanel();
+    SelectTab(0);
+    return 0;
+}
+
+// The host gets the colour change posted; the window's default handling
+// sees the same zero parameters.
+static void OnSysColorChange(HWND window)
+{
+    PostMessageA(GetDlgItem(window, IDC_PANELHOST), WM_SYSCOLORCHANGE, 0, 0);
+    DefWindowProcA(window, WM_SYSCOLORCHANGE, 0, 0);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange(window);
+        return 0;
+    case WM_NOTIFY:
+        return 0;
+    case WM_HELP:
+        DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_HELPBOX), window, HelpBoxProc, 0);
+        return 0;
+    case WM_COMMAND:
+        HandleMenuCommand(window, LOWORD(wParam));
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+// Cut, Copy, Paste and Delete act on whatever window has the focus.
+static void SendToFocus(UINT message)
+{
+    HWND focus = GetFocus();
+    if (focus)
+        SendMessageA(focus, message, 0, 0);
+}
+
+void HandleMenuCommand(HWND window, WORD id)
+{
+    switch (id) {
+    case IDM_EXIT:
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case IDM_ABOUT:
+        DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_ABOUTBOX), window, AboutBoxProc, 0);
+        break;
+    case IDM_HELP:
+        DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_HELPBOX), window, HelpBoxProc, 0);
+        break;
+    case IDM_LOAN:
+        SelectTab(0);
+        break;
+    case IDM_INVESTMENT:
+        SelectTab(1);
+        break;
+    case IDM_SAVING:
+        SelectTab(2);
+        break;
+    case IDM_CUT:
+        SendToFocus(WM_CUT);
+        break;
+    case IDM_COPY:
+        SendToFocus(WM_COPY);
+        break;
+    case IDM_PASTE:
+        SendToFocus(WM_PASTE);
+        break;
+    case IDM_DELETE:
+        SendToFocus(WM_CLEAR);
+        break;
+    default:
+        break;
+    }
+}
+
+// Both boxes close on OK, Enter, Esc and the close button.
+static INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+        case IDCANCEL:
+            EndDialog(box, 0);
+            return TRUE;
+        default:
+            return TRUE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
+{
+    return SimpleBoxProc(box, message, wParam);
+}
+
+INT_PTR CALLBACK HelpBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
+{
+    return SimpleBoxProc(box, message, wParam);
+}
