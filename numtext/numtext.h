@@ -30,6 +30,17 @@ struct DigitRecord {
 
 DigitRecord FixedDigits(double value, int places);
 
+// The first 18 significant digits of the exact decimal value of |value|,
+// truncated, with zeros after the last digit the value has; `digits` gets
+// them and a terminator. Returns the point position as for DigitRecord.
+// Zero and non-finite values give 18 zeros and 0.
+constexpr int SignificantDigitCount = 18;
+int SignificantDigits18(double value, char digits[SignificantDigitCount + 1]);
+
+// Room for the longest result: a sign, the 309 whole digits of the largest
+// double, the point, ten places and the terminator.
+constexpr int FormatResultSize = 1 + 309 + 1 + 10 + 1;
+
 // Fixed-point text of a value with `decimals` places (0 to 10), or a whole
 // number without point for -1. Returns a shared buffer that the next call
 // overwrites.
