@@ -9,6 +9,7 @@
 #include "numtext/numtext.h"
 #include "tests/harness.h"
 #include "tests/native/keypad_display.h"
+#include "tests/native/keypad_invariants.h"
 #include "tests/native/keypad_keys.h"
 
 namespace {
@@ -16,10 +17,10 @@ namespace {
 constexpr int ModelTextSize = 64;
 constexpr int ReadLimit = 29;  // characters a key sees of the display
 
-constexpr char DivideMessage[] = "Cannot divide by 0";
-constexpr char InvertMessage[] = "Cannot invert 0";
-constexpr char LargeMessage[] = "Value is too large";
-constexpr char SmallMessage[] = "Value is too samll";
+constexpr const char* DivideMessage = KeypadDivideMessage;
+constexpr const char* InvertMessage = KeypadInvertMessage;
+constexpr const char* LargeMessage = KeypadLargeMessage;
+constexpr const char* SmallMessage = KeypadSmallMessage;
 
 // ---------------------------------------------------------------- model
 
@@ -253,29 +254,11 @@ void ModelPress(const char* label)
 
 // ---------------------------------------------------------------- invariants
 
-bool StartsWith(const char* text, const char* prefix)
-{
-    return strncmp(text, prefix, strlen(prefix)) == 0;
-}
+KeypadWatch Watch;
 
-// text is a prefix of message (the empty text included).
-bool IsPrefixOf(const char* text, const char* message)
-{
-    return StartsWith(message, text);
-}
-
-bool IsNumberText(const char* text)
-{
-    const char* p = text[0] == '-' ? text + 1 : text;
-    return strspn(p, "0123456789.") == strlen(p);
-}
-
-// The error message whose prefix the display shows since the error state
-// was entered (null while not in the error state).
-const char* ErrorMessage = nullptr;
-
+// How much of the state space the random keys reached.
 struct Coverage {
-    long pairs[5];
+    long pairs[KeypadStatePairCount];
     long errorsEntered[2];
     long rangeMessages[2];
     long keysInErrorState;
@@ -283,88 +266,29 @@ struct Coverage {
 };
 Coverage Seen;
 
-// Checks everything that must hold after any key; returns a description of
-// the first violation, or null.
-const char* BrokenInvariant()
+void CountCoverage(bool wasInError)
 {
     const char* text = DisplayShown();
-    size_t length = strlen(text);
-    if (length > 30 || OverlongDisplayWrites() != 0) {
-        return "display longer than 30 characters";
-    }
-    if (length == 30) {
-        ++Seen.fullDisplays;
-    }
-
-    constexpr struct {
-        int entry;
-        int open;
-    } pairs[] = {{Cleared, 2}, {Entering, 2}, {OperatorChosen, 1}, {Entering, 1},
-                 {ResultShown, 2}};
-    int pair = -1;
-    for (int i = 0; i < 5; ++i) {
-        if (EntryState == pairs[i].entry && OperationOpen == pairs[i].open) {
-            pair = i;
-        }
-    }
-    if (pair < 0) {
-        return "EntryState and OperationOpen form no allowed pair";
-    }
-    ++Seen.pairs[pair];
-    if (PendingOperator < 0 || PendingOperator > 4) {
-        return "PendingOperator out of range";
-    }
-    if (StartNewNumber < 0 || StartNewNumber > 2) {
-        return "StartNewNumber out of range";
-    }
-
-    if (ErrorShown == 1) {
-        // Entered with the whole message; from then on only "Back" changes
-        // the display, so it shows a prefix of that same message.
-        if (ErrorMessage == nullptr) {
-            if (strcmp(text, DivideMessage) == 0) {
-                ErrorMessage = DivideMessage;
-                ++Seen.errorsEntered[0];
-            } else if (strcmp(text, InvertMessage) == 0) {
-                ErrorMessage = InvertMessage;
-                ++Seen.errorsEntered[1];
-            } else {
-                return "error state entered without its whole message";
-            }
-        } else {
-            ++Seen.keysInErrorState;
-        }
-        if (!IsPrefixOf(text, ErrorMessage)) {
-            return "error state shows other than a prefix of its message";
-        }
-        unsigned long long storedBits;
-        memcpy(&storedBits, &StoredOperand, sizeof storedBits);
-        if (EntryState != Cleared || StartNewNumber != 0 || storedBits != 0) {
-            return "error state without Cleared, StartNewNumber 0, StoredOperand 0.0";
-        }
-        return nullptr;
-    }
-    if (ErrorShown != 0) {
-        return "ErrorShown neither 0 nor 1";
-    }
-    ErrorMessage = nullptr;
-    if (length > 0 && (IsPrefixOf(text, DivideMessage) || IsPrefixOf(text, InvertMessage))) {
-        return "an error message shown outside the error state";
-    }
-    // Typed or formatted numbers, or a range message (negated by "+/-",
-    // shortened by "Back"); never an infinity or not-a-number text.
     const char* unsignedText = text[0] == '-' ? text + 1 : text;
+    int pair = KeypadStatePair();
+    if (pair >= 0) {
+        ++Seen.pairs[pair];
+    }
+    if (ErrorShown == 1 && !wasInError) {
+        ++Seen.errorsEntered[strcmp(text, DivideMessage) == 0 ? 0 : 1];
+    }
+    if (ErrorShown == 1 && wasInError) {
+        ++Seen.keysInErrorState;
+    }
     if (strcmp(unsignedText, LargeMessage) == 0) {
         ++Seen.rangeMessages[0];
     }
     if (strcmp(unsignedText, SmallMessage) == 0) {
         ++Seen.rangeMessages[1];
     }
-    if (!IsNumberText(text) && !IsPrefixOf(unsignedText, LargeMessage) &&
-        !IsPrefixOf(unsignedText, SmallMessage)) {
-        return "display holds no number and no range message";
+    if (strlen(text) == 30) {
+        ++Seen.fullDisplays;
     }
-    return nullptr;
 }
 
 // Agreement of engine and model; returns the first difference, or null.
@@ -452,15 +376,17 @@ long RunProfile(const Profile& profile, long keys, int* failures)
     while (pressed < keys && *failures == 0) {
         StartKeypad();
         ModelReset();
-        ErrorMessage = nullptr;
+        Watch = KeypadWatch{};
         int length = 1 + static_cast<int>(NextRandom() % static_cast<unsigned>(
                                                 profile.longestSequence));
         for (int i = 0; i < length && pressed < keys; ++i, ++pressed) {
             int index = PickKey(profile);
             History[i] = index;
+            bool wasInError = ErrorShown == 1;
             PressKey(KeyLabels[index].id);
             ModelPress(KeyLabels[index].label);
-            const char* broken = BrokenInvariant();
+            CountCoverage(wasInError);
+            const char* broken = BrokenKeypadInvariant(&Watch);
             const char* differs = Disagreement();
             if (broken || differs) {
                 printf("%s: %s%s%s\n", profile.name, broken ? broken : "",

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int Unchecked = -1;
 constexpr int MaxKeys = 64;
 constexpr int TextSize = 256;
 
