@@ -221,6 +221,79 @@ void LeadingDigitsBig(uint64_t mantissa, int exponent, Leading& lead)
         AppendDigits(lead, big.limbs[i], ChunkDigits);
 }
 
+// Values below 2^-11 with more than 64 fraction bits, mantissa / 2^bits:
+// with s = 18 - E, the 18 digits are floor(mantissa * 5^s / 2^(bits - s)),
+// a product in base 2^32 and a shift. E is known from the binary exponent to
+// within one. Returns false where this does not apply.
+constexpr int MaxBinaryLimbs = 40;  // mantissa * 5^341 has under 850 bits
+constexpr uint64_t Ten17 = 100000000000000000u;
+constexpr uint64_t Ten18 = 1000000000000000000u;
+
+struct BigBinary {
+    uint32_t limbs[MaxBinaryLimbs];  // least significant first
+    int used;
+};
+
+void MultiplyBinary(BigBinary& big, uint64_t factor)  // factor below 2^32
+{
+    uint64_t carry = 0;
+    for (int i = 0; i < big.used; ++i) {
+        const uint64_t t = big.limbs[i] * factor + carry;
+        big.limbs[i] = static_cast<uint32_t>(t);
+        carry = t >> 32;
+    }
+    if (carry != 0 && big.used < MaxBinaryLimbs)
+        big.limbs[big.used++] = static_cast<uint32_t>(carry);
+}
+
+uint32_t LimbAt(const BigBinary& big, int index)
+{
+    return index < big.used ? big.limbs[index] : 0;
+}
+
+// floor(log10(2^k)) for |k| up to 1200.
+int FloorLog10Pow2(int k)
+{
+    constexpr int Log10Of2 = 78913;  // 2^18 * log10(2)
+    constexpr int Unit = 1 << 18;
+    return k >= 0 ? k * Log10Of2 / Unit : -((-k * Log10Of2 + Unit - 1) / Unit);
+}
+
+bool LeadingDigitsTiny(uint64_t mantissa, int bits, Leading& lead)
+{
+    const int binaryPoint = 63 - __builtin_clzll(mantissa) - bits;  // value in [2^k, 2^(k+1))
+    int exponent = FloorLog10Pow2(binaryPoint) + 1;
+    const int scale = SignificantDigitCount - exponent;
+    const int shift = bits - scale;
+    if (scale < 0 || shift < 0)
+        return false;
+    BigBinary big;
+    big.limbs[0] = static_cast<uint32_t>(mantissa);
+    big.limbs[1] = static_cast<uint32_t>(mantissa >> 32);
+    big.used = big.limbs[1] != 0 ? 2 : 1;
+    for (int left = scale; left > 0; left -= MaxFiveStep) {
+        const int step = left < MaxFiveStep ? left : MaxFiveStep;
+        MultiplyBinary(big, FivePowers[step]);
+    }
+    const int word = shift / 32;
+    const int offset = shift % 32;
+    // Bits shift .. shift + 63 of the product; nothing lies above them.
+    if (LimbAt(big, word + 3) != 0 || (offset != 0 && (LimbAt(big, word + 2) >> offset) != 0))
+        return false;
+    const uint64_t low = LimbAt(big, word) | uint64_t(LimbAt(big, word + 1)) << 32;
+    const uint64_t high = LimbAt(big, word + 2);
+    uint64_t digits = offset == 0 ? low : (low >> offset) | (high << (64 - offset));
+    if (digits >= Ten18) {
+        digits /= 10;  // truncating twice truncates once
+        ++exponent;
+    }
+    if (digits < Ten17 || digits >= Ten18)
+        return false;
+    lead.exponent = exponent;
+    AppendDigits(lead, digits, SignificantDigitCount);
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // Rounding on decimal digits.
 
@@ -258,7 +331,7 @@ int SignificantDigits18(double value, char digits[SignificantDigitCount + 1])
         const uint64_t whole = bits >= 64 ? 0 : b.mantissa >> bits;
         const uint64_t fraction = bits >= 64 ? b.mantissa : b.mantissa & ((uint64_t(1) << bits) - 1);
         LeadingDigitsSmall(whole, fraction, bits, lead);
-    } else {
+    } else if (!LeadingDigitsTiny(b.mantissa, -b.exponent, lead)) {
         LeadingDigitsBig(b.mantissa, b.exponent, lead);
     }
     PadWithZeros(lead);
