@@ -1,0 +1,1 @@
+ledgerly_win_test(keypad_test keypad_test.cpp)
