@@ -12,7 +12,7 @@ constexpr unsigned short FpuPrecision53 = 0x200;
 // registers need nothing.
 inline void SetDoublePrecision()
 {
-#if defined(__i386__)
+#if defined(__i386__) || defined(__x86_64__)
     unsigned short cw;
     __asm__ volatile("fnstcw %0" : "=m"(cw));
     cw = static_cast<unsigned short>((cw & ~FpuPrecisionMask) | FpuPrecision53);
@@ -20,10 +20,10 @@ inline void SetDoublePrecision()
 #endif
 }
 
-// The current x87 control word, or 0 where there is no x87 in use.
+// The current x87 control word, or 0 on processors without one.
 inline unsigned short ReadFpuControl()
 {
-#if defined(__i386__)
+#if defined(__i386__) || defined(__x86_64__)
     unsigned short cw;
     __asm__ volatile("fnstcw %0" : "=m"(cw));
     return cw;

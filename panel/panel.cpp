@@ -108,7 +108,9 @@ INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             SelectPage();
         return FALSE;
     case WM_HELP:
-        PostMessageA(PanelHost, WM_HELP, wParam, lParam);
+        // Sent, not posted: the system refuses to post a message that carries
+        // a pointer (the HELPINFO), and the pointer would not outlive the post.
+        SendMessageA(PanelHost, WM_HELP, wParam, lParam);
         return FALSE;
     case WM_COMMAND:
         return OnPanelCommand(wParam, lParam);

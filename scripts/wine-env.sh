@@ -6,3 +6,13 @@ export WINEPREFIX="${LEDGERLY_WINEPREFIX:-$LEDGERLY_ROOT/build/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Where the kernel runs no 32-bit processes (wine32 fails with "Exec format
+# error"), 64-bit Wine runs the 64-bit programs.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  WINE=wine
+else
+  WINE=/usr/lib/wine/wine64
+  export WINELOADER="$WINE"
+fi
+export WINE

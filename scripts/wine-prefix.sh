@@ -6,8 +6,8 @@
 stamp="$WINEPREFIX/.ledgerly-ready"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$WINE" wineboot -i >/dev/null 2>&1
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 for f in /usr/share/wine/fonts/*; do

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Runs every test through one CTest run: the native units, the fuzzers' short
+# runs, and the Windows test programs under Wine on a virtual display.
+# The Wine server is started before CTest and stopped after it, so no test
+# inherits it and nothing is left running.
+set -u
+. "$(dirname "$0")/wine-env.sh"
+cd "$LEDGERLY_ROOT/build" || exit 1
+
+# One CTest tree over every build folder.
+{
+  echo "# Every test of every build"
+  for d in native fuzz i686 x86_64; do
+    [ -f "$d/CTestTestfile.cmake" ] && echo "subdirs(\"$d\")"
+  done
+} > CTestTestfile.cmake
+
+cat > run-ctest.sh <<'INNER'
+#!/bin/sh
+"$LEDGERLY_ROOT/scripts/wine-prefix.sh"
+wineserver -p >/dev/null 2>&1 </dev/null
+"$WINE" wineboot >/dev/null 2>&1 </dev/null
+ctest --output-on-failure --timeout 300 -j 2 "$@"
+rc=$?
+wineserver -k >/dev/null 2>&1
+wineserver -w >/dev/null 2>&1
+exit $rc
+INNER
+chmod +x run-ctest.sh
+exec xvfb-run -a -s "-screen 0 1024x768x24" ./run-ctest.sh "$@"
