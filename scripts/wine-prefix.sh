@@ -6,6 +6,7 @@
 stamp="$WINEPREFIX/.ledgerly-ready"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
+set -e
 "$WINE" wineboot -i >/dev/null 2>&1
 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
