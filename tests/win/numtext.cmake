@@ -1,0 +1,2 @@
+# Number text with the system's character classification, under Wine.
+ledgerly_win_test(numtext_win numtext_win.cpp)
