@@ -39,11 +39,11 @@ test: deps-test
 	@scripts/test.sh
 
 run: deps-run
-	@$(MAKE) --no-print-directory i686
+	@$(MAKE) --no-print-directory i686 x86_64
 	@scripts/run.sh
 
 screenshot: deps-run
-	@$(MAKE) --no-print-directory i686
+	@$(MAKE) --no-print-directory i686 x86_64
 	@scripts/screenshot.sh
 
 bench: deps-run

@@ -5,24 +5,21 @@
 set -e
 what=${1:-all}
 
-need_build="cmake make g++ python3 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32"
+need_build="cmake make g++ python3 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 clang libclang-rt-14-dev libbenchmark-dev"
 need_wine="wine wine32:i386 wine64 xvfb xauth fonts-wine"
-need_test="clang libclang-rt-14-dev"
 need_run="imagemagick x11-apps xdotool"
-need_bench="libbenchmark-dev"
 
 case $what in
   build) pkgs="$need_build" ;;
-  test)  pkgs="$need_build $need_wine $need_test" ;;
+  test)  pkgs="$need_build $need_wine" ;;
   run)   pkgs="$need_build $need_wine $need_run" ;;
-  all)   pkgs="$need_build $need_wine $need_test $need_run $need_bench" ;;
+  all)   pkgs="$need_build $need_wine $need_run" ;;
   *) echo "usage: $0 [build|test|run|all]" >&2; exit 2 ;;
 esac
 
 missing=""
 for p in $pkgs; do
-  case $p in *:i386) q=$p ;; *) q=$p ;; esac
-  if ! dpkg-query -W -f='${Status}' "$q" 2>/dev/null | grep -q "install ok installed"; then
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing="$missing $p"
   fi
 done

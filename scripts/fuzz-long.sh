@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dir="$root/build/fuzz"
 status=0
 found=0
-for target in "$dir"/*_fuzz; do
+for target in $(find "$dir" -path "$dir/corpus" -prune -o -type f -name "*_fuzz" -print | sort); do
   [ -x "$target" ] || continue
   found=1
   name=$(basename "$target")
