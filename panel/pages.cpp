@@ -1,7 +1,20 @@
 // The Loan, Investment and Saving pages.
 #include <windows.h>
+#include "keypad/display.h"
+#include "numtext/numtext.h"
+#include "panel/formulas.h"
 #include "panel/panel.h"
 #include "res/resource.h"
+
+// A page's two formulas, one for each direction.
+struct PageFormulas {
+    Formula leftToRight;
+    Formula rightToLeft;
+};
+
+constexpr PageFormulas LoanFormulas = {LoanPayment, LoanAmount};
+constexpr PageFormulas InvestmentFormulas = {FutureWorth, PresentWorth};
+constexpr PageFormulas SavingFormulas = {SavingFutureWorth, SavingPayment};
 
 int ReadDirection(HWND page)
 {
@@ -10,29 +23,91 @@ int ReadDirection(HWND page)
                : RightToLeft;
 }
 
-// A new page starts with the left field as input.
-static INT_PTR PageProc(HWND page, UINT message)
+// The radio pair is the only store of the direction.
+static void SetDirection(HWND page, int direction)
+{
+    bool left = direction == LeftToRight;
+    SendDlgItemMessageA(page, IDC_LEFTTORIGHT, BM_SETCHECK, left ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageA(page, IDC_RIGHTTOLEFT, BM_SETCHECK, left ? BST_UNCHECKED : BST_CHECKED, 0);
+}
+
+// Reads the input field, caps the amount, shows the amount used in the input
+// field and the page's result for the direction in the output field. The
+// terms are reread from their boxes first.
+static void CalculateIt(HWND page, const PageFormulas& formulas)
+{
+    int direction = ReadDirection(page);
+    bool left = direction == LeftToRight;
+    int input = left ? IDC_LEFTFIELD : IDC_RIGHTFIELD;
+    int output = left ? IDC_RIGHTFIELD : IDC_LEFTFIELD;
+    ReadTerms(MainPanel);
+
+    char text[FieldTextSize] = "";
+    GetDlgItemTextA(page, input, text, FieldTextSize);
+    double amount = CapAmount(ParseNumber(text, ParseUnsigned));
+    SetDlgItemTextA(page, input, FormatNumber(amount, 2));
+
+    Formula formula = left ? formulas.leftToRight : formulas.rightToLeft;
+    double result = formula(amount, Months, AnnualRate, MonthlyRate);
+    SetDlgItemTextA(page, output, FormatNumber(result, 2));
+}
+
+// A label click sends the calculator display's text, unchanged, into its
+// field and makes that field the input. Nothing is calculated.
+static void TakeDisplay(HWND page, int field, int direction)
+{
+    char text[FieldTextSize];
+    ReadDisplay(text);
+    SetDlgItemTextA(page, field, text);
+    SetDirection(page, direction);
+}
+
+// Commands are told apart by id alone; the edits' notifications and the
+// tab strip's id, passed on by the panel, are ignored.
+static void OnPageCommand(HWND page, WORD id, const PageFormulas& formulas)
+{
+    switch (id) {
+    case IDC_CALCULATE:
+        CalculateIt(page, formulas);
+        break;
+    case IDC_LEFTLABEL:
+        TakeDisplay(page, IDC_LEFTFIELD, LeftToRight);
+        break;
+    case IDC_RIGHTLABEL:
+        TakeDisplay(page, IDC_RIGHTFIELD, RightToLeft);
+        break;
+    default:
+        break;
+    }
+}
+
+// The shape shared by the three pages. A new page starts with both fields
+// empty and the left field as input.
+static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, const PageFormulas& formulas)
 {
     switch (message) {
     case WM_INITDIALOG:
-        SendDlgItemMessageA(page, IDC_LEFTTORIGHT, BM_SETCHECK, BST_CHECKED, 0);
+        SetDirection(page, LeftToRight);
+        return FALSE;
+    case WM_COMMAND:
+        OnPageCommand(page, LOWORD(wParam), formulas);
         return FALSE;
     default:
         return FALSE;
     }
 }
 
-INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM)
 {
-    return PageProc(page, message);
+    return PageProc(page, message, wParam, LoanFormulas);
 }
 
-INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM)
 {
-    return PageProc(page, message);
+    return PageProc(page, message, wParam, InvestmentFormulas);
 }
 
-INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM)
 {
-    return PageProc(page, message);
+    return PageProc(page, message, wParam, SavingFormulas);
 }
