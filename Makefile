@@ -49,6 +49,7 @@ screenshot: deps-run
 bench: deps-run
 	@$(MAKE) --no-print-directory all
 	@scripts/bench.sh
+	@scripts/bench-win.sh
 
 fuzz-long: deps-test
 	@$(MAKE) --no-print-directory fuzz
