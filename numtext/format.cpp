@@ -1,4 +1,13 @@
 // Fixed-point formatting with exact two-stage rounding.
+//
+// The first 18 significant digits of a double's exact decimal value are
+// found with integer arithmetic only, as one integer below 10^18:
+//  - whole part below 2^64 and at most 64 fraction bits (amounts, calculator
+//    values): the whole part as it is, fraction digits by multiplying the
+//    fraction bits by powers of ten;
+//  - below 2^-11 (more fraction bits): mantissa * 5^s shifted right, in base 2^32;
+//  - 2^64 and above: mantissa * 2^exponent in base 10^9.
+// Both roundings then work on that integer.
 #include <stdint.h>
 #include "numtext/numtext.h"
 
@@ -14,6 +23,17 @@ constexpr int CutDecimals = 10;          // this many places drops trailing zero
 char DigitText[DigitBufferSize];
 int DigitLength = 0;
 char ResultText[FormatResultSize];
+
+constexpr uint64_t PowersOfTen[20] = {
+    1u, 10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u,
+    1000000000u, 10000000000u, 100000000000u, 1000000000000u, 10000000000000u,
+    100000000000000u, 1000000000000000u, 10000000000000000u, 100000000000000000u,
+    1000000000000000000u, 10000000000000000000u};
+constexpr uint64_t Ten16 = PowersOfTen[16];
+constexpr uint64_t Ten17 = PowersOfTen[17];
+constexpr uint64_t Ten18 = PowersOfTen[18];
+constexpr uint32_t ChunkBase = 1000000000;  // nine decimal digits
+constexpr int ChunkDigits = 9;
 
 // ---------------------------------------------------------------------------
 // The double's parts: magnitude = mantissa * 2^exponent.
@@ -69,48 +89,51 @@ Binary Decompose(double value)
 }
 
 // ---------------------------------------------------------------------------
-// Collecting the first 18 significant digits of an exact expansion.
+// Decimal digits of integers.
 
-struct Leading {
-    char* digits;    // SignificantDigitCount characters and a terminator
-    int count;       // digits collected so far
-    int exponent;    // point position
-};
+constexpr char DigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 
-bool Full(const Leading& lead)
+// Writes the `width` lowest decimal digits of n (at most 20), leading zeros included.
+void WriteDigits(char* out, uint64_t n, int width)
 {
-    return lead.count >= SignificantDigitCount;
-}
-
-// Appends the `width` lowest decimal digits of `chunk`, leading zeros included,
-// as far as there is room.
-void AppendDigits(Leading& lead, uint64_t chunk, int width)
-{
-    char text[20];
-    for (int i = width - 1; i >= 0; --i) {
-        text[i] = static_cast<char>('0' + chunk % 10);
-        chunk /= 10;
+    // Halves below 10^9 run as independent 32-bit chains.
+    while (width > ChunkDigits) {
+        uint32_t low = static_cast<uint32_t>(n % ChunkBase);
+        n /= ChunkBase;
+        for (int i = width - 1; i >= width - ChunkDigits + 1; i -= 2) {
+            const uint32_t pair = (low % 100) * 2;
+            low /= 100;
+            out[i] = DigitPairs[pair + 1];
+            out[i - 1] = DigitPairs[pair];
+        }
+        out[width - ChunkDigits] = static_cast<char>('0' + low);
+        width -= ChunkDigits;
     }
-    for (int i = 0; i < width && !Full(lead); ++i)
-        lead.digits[lead.count++] = text[i];
+    uint32_t rest = static_cast<uint32_t>(n);
+    int i = width;
+    while (i >= 2) {
+        const uint32_t pair = (rest % 100) * 2;
+        rest /= 100;
+        out[--i] = DigitPairs[pair + 1];
+        out[--i] = DigitPairs[pair];
+    }
+    if (i == 1)
+        out[0] = static_cast<char>('0' + rest);
 }
 
 int DecimalWidth(uint64_t n)
 {
     int width = 1;
-    while (n >= 10) {
-        n /= 10;
+    while (width < 20 && n >= PowersOfTen[width])
         ++width;
-    }
     return width;
 }
 
-void PadWithZeros(Leading& lead)
-{
-    while (!Full(lead))
-        lead.digits[lead.count++] = '0';
-    lead.digits[SignificantDigitCount] = '\0';
-}
+// ---------------------------------------------------------------------------
+// The 18 leading digits, in three ways.
 
 // r * factor as a 96-bit number: returns the low 64 bits, *high the rest.
 uint64_t MultiplyWide(uint64_t r, uint32_t factor, uint64_t* high)
@@ -122,50 +145,60 @@ uint64_t MultiplyWide(uint64_t r, uint32_t factor, uint64_t* high)
     return result;
 }
 
-constexpr uint32_t ChunkBase = 1000000000;  // nine decimal digits
-constexpr int ChunkDigits = 9;
+// The next `count` (at most 18) digits of the fraction r / 2^bits, as an
+// integer; r keeps the rest. Each step multiplies by at most 10^9.
+uint64_t FractionDigits(uint64_t& r, int bits, int count)
+{
+    if (r == 0)  // whole numbers among them: bits may be 0
+        return 0;
+    const uint64_t mask = bits >= 64 ? ~uint64_t(0) : (uint64_t(1) << bits) - 1;
+    uint64_t digits = 0;
+    while (count > 0) {
+        const int step = count < ChunkDigits ? count : ChunkDigits;
+        uint64_t high;
+        const uint64_t low = MultiplyWide(r, static_cast<uint32_t>(PowersOfTen[step]), &high);
+        const uint64_t chunk = bits >= 64 ? high : (high << (64 - bits)) | (low >> bits);
+        r = low & mask;
+        digits = digits * PowersOfTen[step] + chunk;
+        count -= step;
+    }
+    return digits;
+}
 
-// Values whose whole part fits 64 bits and that have at most 64 fraction bits:
-// the whole part is an integer, the fraction r / 2^bits yields nine exact
-// digits per multiplication by 10^9.
-void LeadingDigitsSmall(uint64_t whole, uint64_t fraction, int bits, Leading& lead)
+// Whole part below 2^64, at most 64 fraction bits.
+uint64_t LeadingDigitsSmall(uint64_t whole, uint64_t fraction, int bits, int* exponent)
 {
     if (whole != 0) {
         const int width = DecimalWidth(whole);
-        lead.exponent = width;
-        AppendDigits(lead, whole, width);
+        *exponent = width;
+        if (width >= SignificantDigitCount)
+            return whole / PowersOfTen[width - SignificantDigitCount];
+        const int more = SignificantDigitCount - width;
+        return whole * PowersOfTen[more] + FractionDigits(fraction, bits, more);
     }
-    const uint64_t mask = bits >= 64 ? ~uint64_t(0) : (uint64_t(1) << bits) - 1;
-    while (!Full(lead) && fraction != 0) {
-        uint64_t high;
-        const uint64_t low = MultiplyWide(fraction, ChunkBase, &high);
-        uint64_t chunk;
-        if (bits >= 64) {
-            chunk = high;
-            fraction = low;
-        } else {
-            chunk = (high << (64 - bits)) | (low >> bits);
-            fraction = low & mask;
-        }
-        if (lead.count == 0) {
-            // Still in the zeros after the point.
-            if (chunk == 0) {
-                lead.exponent -= ChunkDigits;
-                continue;
-            }
-            const int width = DecimalWidth(chunk);
-            lead.exponent -= ChunkDigits - width;
-            AppendDigits(lead, chunk, width);
-        } else {
-            AppendDigits(lead, chunk, ChunkDigits);
-        }
+    // Past the zeros after the point, nine at a time, to the first digit.
+    *exponent = 0;
+    uint64_t chunk = FractionDigits(fraction, bits, ChunkDigits);
+    while (chunk == 0) {
+        *exponent -= ChunkDigits;
+        chunk = FractionDigits(fraction, bits, ChunkDigits);
     }
+    const int width = DecimalWidth(chunk);
+    *exponent -= ChunkDigits - width;
+    const int more = SignificantDigitCount - width;
+    return chunk * PowersOfTen[more] + FractionDigits(fraction, bits, more);
 }
 
-// Any other value: the exact integer mantissa * 2^exponent, or
-// mantissa * 5^-exponent with the point -exponent digits from the right,
+constexpr int MaxFiveStep = 13;
+constexpr uint64_t FivePowers[MaxFiveStep + 1] = {
+    1u, 5u, 25u, 125u, 625u, 3125u, 15625u, 78125u, 390625u, 1953125u,
+    9765625u, 48828125u, 244140625u, 1220703125u};
+
+// Values of 2^64 and more, or any other: the exact integer mantissa * 2^exponent,
+// or mantissa * 5^-exponent with the point -exponent digits from the right,
 // in base 10^9.
 constexpr int MaxLimbs = 90;  // mantissa * 5^1074 has 767 digits
+constexpr int MaxTwoStep = 32;
 
 struct BigDecimal {
     uint32_t limbs[MaxLimbs];  // least significant first, each below 10^9
@@ -186,13 +219,7 @@ void MultiplyBig(BigDecimal& big, uint64_t factor)  // factor at most 2^32
     }
 }
 
-constexpr int MaxTwoStep = 32;
-constexpr int MaxFiveStep = 13;
-constexpr uint64_t FivePowers[MaxFiveStep + 1] = {
-    1u, 5u, 25u, 125u, 625u, 3125u, 15625u, 78125u, 390625u, 1953125u,
-    9765625u, 48828125u, 244140625u, 1220703125u};
-
-void LeadingDigitsBig(uint64_t mantissa, int exponent, Leading& lead)
+uint64_t LeadingDigitsBig(uint64_t mantissa, int binaryExponent, int* exponent)
 {
     BigDecimal big;
     big.used = 0;
@@ -201,24 +228,30 @@ void LeadingDigitsBig(uint64_t mantissa, int exponent, Leading& lead)
         mantissa /= ChunkBase;
     }
     int pointShift = 0;
-    if (exponent >= 0) {
-        for (int left = exponent; left > 0; left -= MaxTwoStep) {
+    if (binaryExponent >= 0) {
+        for (int left = binaryExponent; left > 0; left -= MaxTwoStep) {
             const int step = left < MaxTwoStep ? left : MaxTwoStep;
             MultiplyBig(big, uint64_t(1) << step);
         }
     } else {
-        pointShift = -exponent;
+        pointShift = -binaryExponent;
         for (int left = pointShift; left > 0; left -= MaxFiveStep) {
             const int step = left < MaxFiveStep ? left : MaxFiveStep;
             MultiplyBig(big, FivePowers[step]);
         }
     }
-    const int top = big.used - 1;
-    const int width = DecimalWidth(big.limbs[top]);
-    lead.exponent = width + ChunkDigits * top - pointShift;
-    AppendDigits(lead, big.limbs[top], width);
-    for (int i = top - 1; i >= 0 && !Full(lead); --i)
-        AppendDigits(lead, big.limbs[i], ChunkDigits);
+    int index = big.used - 1;
+    uint64_t digits = big.limbs[index];
+    int width = DecimalWidth(digits);
+    *exponent = width + ChunkDigits * index - pointShift;
+    while (width < SignificantDigitCount) {
+        const uint64_t limb = --index >= 0 ? big.limbs[index] : 0;
+        const int take = SignificantDigitCount - width < ChunkDigits
+                             ? SignificantDigitCount - width : ChunkDigits;
+        digits = digits * PowersOfTen[take] + limb / PowersOfTen[ChunkDigits - take];
+        width += take;
+    }
+    return digits;
 }
 
 // Values below 2^-11 with more than 64 fraction bits, mantissa / 2^bits:
@@ -226,8 +259,6 @@ void LeadingDigitsBig(uint64_t mantissa, int exponent, Leading& lead)
 // a product in base 2^32 and a shift. E is known from the binary exponent to
 // within one. Returns false where this does not apply.
 constexpr int MaxBinaryLimbs = 40;  // mantissa * 5^341 has under 850 bits
-constexpr uint64_t Ten17 = 100000000000000000u;
-constexpr uint64_t Ten18 = 1000000000000000000u;
 
 struct BigBinary {
     uint32_t limbs[MaxBinaryLimbs];  // least significant first
@@ -259,11 +290,11 @@ int FloorLog10Pow2(int k)
     return k >= 0 ? k * Log10Of2 / Unit : -((-k * Log10Of2 + Unit - 1) / Unit);
 }
 
-bool LeadingDigitsTiny(uint64_t mantissa, int bits, Leading& lead)
+bool LeadingDigitsTiny(uint64_t mantissa, int bits, uint64_t* digits, int* exponent)
 {
     const int binaryPoint = 63 - __builtin_clzll(mantissa) - bits;  // value in [2^k, 2^(k+1))
-    int exponent = FloorLog10Pow2(binaryPoint) + 1;
-    const int scale = SignificantDigitCount - exponent;
+    int e = FloorLog10Pow2(binaryPoint) + 1;
+    const int scale = SignificantDigitCount - e;
     const int shift = bits - scale;
     if (scale < 0 || shift < 0)
         return false;
@@ -277,28 +308,49 @@ bool LeadingDigitsTiny(uint64_t mantissa, int bits, Leading& lead)
     }
     const int word = shift / 32;
     const int offset = shift % 32;
-    // Bits shift .. shift + 63 of the product; nothing lies above them.
+    // Bits shift .. shift + 63 of the product; nothing may lie above them.
     if (LimbAt(big, word + 3) != 0 || (offset != 0 && (LimbAt(big, word + 2) >> offset) != 0))
         return false;
     const uint64_t low = LimbAt(big, word) | uint64_t(LimbAt(big, word + 1)) << 32;
     const uint64_t high = LimbAt(big, word + 2);
-    uint64_t digits = offset == 0 ? low : (low >> offset) | (high << (64 - offset));
-    if (digits >= Ten18) {
-        digits /= 10;  // truncating twice truncates once
-        ++exponent;
+    uint64_t q = offset == 0 ? low : (low >> offset) | (high << (64 - offset));
+    if (q >= Ten18) {
+        q /= 10;  // truncating twice truncates once
+        ++e;
     }
-    if (digits < Ten17 || digits >= Ten18)
+    if (q < Ten17 || q >= Ten18)
         return false;
-    lead.exponent = exponent;
-    AppendDigits(lead, digits, SignificantDigitCount);
+    *digits = q;
+    *exponent = e;
     return true;
 }
 
-// ---------------------------------------------------------------------------
-// Rounding on decimal digits.
+// The first 18 significant digits of a finite non-zero value, truncated,
+// as an integer in [10^17, 10^18), and the point position.
+uint64_t LeadingDigits(const Binary& b, int* exponent)
+{
+    if (b.exponent >= 0) {
+        if (b.exponent == 0 || (b.exponent < 64 && (b.mantissa >> (64 - b.exponent)) == 0))
+            return LeadingDigitsSmall(b.mantissa << b.exponent, 0, 0, exponent);
+        return LeadingDigitsBig(b.mantissa, b.exponent, exponent);
+    }
+    const int bits = -b.exponent;
+    if (bits <= 64) {
+        const uint64_t whole = bits == 64 ? 0 : b.mantissa >> bits;
+        const uint64_t fraction = bits == 64 ? b.mantissa : b.mantissa & ((uint64_t(1) << bits) - 1);
+        return LeadingDigitsSmall(whole, fraction, bits, exponent);
+    }
+    uint64_t digits;
+    if (LeadingDigitsTiny(b.mantissa, bits, &digits, exponent))
+        return digits;
+    return LeadingDigitsBig(b.mantissa, b.exponent, exponent);
+}
 
-// Adds one to the last of `count` digits, carrying through nines. Returns
-// false if the carry ran out of the first digit (all are zeros then).
+// ---------------------------------------------------------------------------
+// Rounding.
+
+// Adds one to the last of `count` digit characters, carrying through nines.
+// Returns false if the carry ran out of the first character.
 bool IncrementDigits(char* digits, int count)
 {
     for (int i = count - 1; i >= 0; --i) {
@@ -311,97 +363,113 @@ bool IncrementDigits(char* digits, int count)
     return false;
 }
 
-} // namespace
-
-int SignificantDigits18(double value, char digits[SignificantDigitCount + 1])
+// Steps 3 to 5 on significant characters (zero and the non-finite names):
+// the first `count` characters, zero-filled, rounded half up by the next.
+int RoundCharacters(const char* significant, int length, int count, int exponent)
 {
-    Leading lead{digits, 0, 0};
-    const Binary b = Decompose(value);
-    if (b.kind != Kind::Finite) {
-        PadWithZeros(lead);
-        return 0;
+    for (int i = 0; i < count; ++i)
+        DigitText[i] = i < length ? significant[i] : '0';
+    const char next = count < length ? significant[count] : '0';
+    DigitLength = count;
+    if (next >= '5' && !IncrementDigits(DigitText, count)) {
+        DigitText[0] = '1';
+        for (int i = 1; i <= count; ++i)
+            DigitText[i] = '0';
+        DigitLength = count + 1;
+        ++exponent;
     }
-    if (b.exponent >= 0) {
-        if (b.exponent == 0 || (b.exponent < 64 && (b.mantissa >> (64 - b.exponent)) == 0))
-            LeadingDigitsSmall(b.mantissa << b.exponent, 0, 0, lead);
-        else
-            LeadingDigitsBig(b.mantissa, b.exponent, lead);
-    } else if (b.exponent >= -64) {
-        const int bits = -b.exponent;
-        const uint64_t whole = bits >= 64 ? 0 : b.mantissa >> bits;
-        const uint64_t fraction = bits >= 64 ? b.mantissa : b.mantissa & ((uint64_t(1) << bits) - 1);
-        LeadingDigitsSmall(whole, fraction, bits, lead);
-    } else if (!LeadingDigitsTiny(b.mantissa, -b.exponent, lead)) {
-        LeadingDigitsBig(b.mantissa, b.exponent, lead);
-    }
-    PadWithZeros(lead);
-    return lead.exponent;
+    return exponent;
 }
 
-DigitRecord FixedDigits(double value, int places)
+// The same on the 17 significant digits of a finite value, held as an
+// integer in [10^16, 10^17).
+int RoundSignificant(uint64_t significant, int count, int exponent)
 {
-    // The significant digits: at most 17 characters, or a non-finite name.
-    char significant[SignificantDigitCount + 1];
-    int length = 1;
-    int exponent = 0;
-    const Binary b = Decompose(value);
-    bool negative = b.signBit;
-    const char* name = nullptr;
-    switch (b.kind) {
-    case Kind::Zero:
-        significant[0] = '0';
-        negative = false;
-        break;
-    case Kind::Infinite:      name = "1#INF"; break;
-    case Kind::DefaultNaN:    name = "1#IND"; break;
-    case Kind::QuietNaN:      name = "1#QNAN"; break;
-    case Kind::SignallingNaN: name = "1#SNAN"; break;
-    case Kind::Finite:
-        exponent = SignificantDigits18(value, significant);
-        // Half up to 17 digits; a carry out of the first gives "1".
-        if (significant[KeptDigitCount] >= '5' &&
-            !IncrementDigits(significant, KeptDigitCount)) {
-            significant[0] = '1';
-            ++exponent;
-        }
-        length = KeptDigitCount;
-        while (length > 1 && significant[length - 1] == '0')
-            --length;
-        break;
+    if (count >= KeptDigitCount) {
+        WriteDigits(DigitText, significant, KeptDigitCount);
+        for (int i = KeptDigitCount; i < count; ++i)
+            DigitText[i] = '0';
+        DigitLength = count;
+        return exponent;
     }
-    if (name) {
-        length = 0;
-        while (name[length] != '\0') {
-            significant[length] = name[length];
-            ++length;
-        }
-        exponent = 1;
+    const uint64_t unit = PowersOfTen[KeptDigitCount - count];
+    uint64_t taken = significant / unit;
+    if (significant % unit >= unit / 2)  // the next digit is 5 or more
+        ++taken;
+    if (taken == PowersOfTen[count]) {  // a carry out of the first digit
+        DigitText[0] = '1';
+        for (int i = 1; i <= count; ++i)
+            DigitText[i] = '0';
+        DigitLength = count + 1;
+        return exponent + 1;
     }
+    WriteDigits(DigitText, taken, count);
+    DigitLength = count;
+    return exponent;
+}
 
+// N = places + E, capped.
+int DigitCount(int places, int exponent)
+{
     if (places < 0)
         places = 0;
     if (places > MaxPlaces)
         places = MaxPlaces;
-    int count = places + exponent;
-    if (count > MaxDigitCount)
-        count = MaxDigitCount;
+    const int count = places + exponent;
+    return count > MaxDigitCount ? MaxDigitCount : count;
+}
 
-    DigitLength = 0;
-    if (count >= 0) {
-        for (int i = 0; i < count; ++i)
-            DigitText[i] = i < length ? significant[i] : '0';
-        const char next = count < length ? significant[count] : '0';
-        DigitLength = count;
-        // Half up at the last place, on the characters; a carry out of the
-        // first digit gives "1" followed by `count` zeros.
-        if (next >= '5' && !IncrementDigits(DigitText, count)) {
-            DigitText[0] = '1';
-            for (int i = 1; i <= count; ++i)
-                DigitText[i] = '0';
-            DigitLength = count + 1;
+} // namespace
+
+int SignificantDigits18(double value, char digits[SignificantDigitCount + 1])
+{
+    const Binary b = Decompose(value);
+    int exponent = 0;
+    if (b.kind == Kind::Finite) {
+        WriteDigits(digits, LeadingDigits(b, &exponent), SignificantDigitCount);
+    } else {
+        for (int i = 0; i < SignificantDigitCount; ++i)
+            digits[i] = '0';
+    }
+    digits[SignificantDigitCount] = '\0';
+    return exponent;
+}
+
+DigitRecord FixedDigits(double value, int places)
+{
+    const Binary b = Decompose(value);
+    const char* name = "0";  // zero: the digits "0", E = 0, not negative
+    bool negative = b.signBit;
+    int exponent = 0;
+    switch (b.kind) {
+    case Kind::Zero:          negative = false; break;
+    case Kind::Infinite:      name = "1#INF"; exponent = 1; break;
+    case Kind::DefaultNaN:    name = "1#IND"; exponent = 1; break;
+    case Kind::QuietNaN:      name = "1#QNAN"; exponent = 1; break;
+    case Kind::SignallingNaN: name = "1#SNAN"; exponent = 1; break;
+    case Kind::Finite: {
+        const uint64_t leading = LeadingDigits(b, &exponent);
+        // Half up to 17 digits; a carry out of the first gives "1".
+        uint64_t significant = leading / 10 + (leading % 10 >= 5 ? 1 : 0);
+        if (significant == Ten17) {
+            significant = Ten16;
             ++exponent;
         }
+        const int count = DigitCount(places, exponent);
+        DigitLength = 0;
+        if (count >= 0)
+            exponent = RoundSignificant(significant, count, exponent);
+        DigitText[DigitLength] = '\0';
+        return DigitRecord{DigitText, exponent, negative};
     }
+    }
+    int length = 0;
+    while (name[length] != '\0')
+        ++length;
+    const int count = DigitCount(places, exponent);
+    DigitLength = 0;
+    if (count >= 0)
+        exponent = RoundCharacters(name, length, count, exponent);
     DigitText[DigitLength] = '\0';
     return DigitRecord{DigitText, exponent, negative};
 }
