@@ -1,0 +1,1 @@
+ledgerly_win_test(boxes_test boxes_test.cpp)
