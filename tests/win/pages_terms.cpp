@@ -1,0 +1,269 @@
+// The Month and Interest Rate boxes with the real windows: texts typed into
+// the boxes, "Calculate It" clicked on the Loan page, the lists dropped down
+// with CB_SHOWDROPDOWN, the labels clicked.
+#include "tests/win/winharness.h"
+
+static void Calculate()
+{
+    Click(LoanPage, IDC_CALCULATE);
+}
+
+static void SetTerms(const char* months, const char* rate)
+{
+    SetItemText(MainPanel, IDC_MONTHBOX, months);
+    SetItemText(MainPanel, IDC_RATEBOX, rate);
+}
+
+// Month box text -> months used and the text written back.
+struct MonthCase {
+    const char* typed;
+    int months;
+    const char* shown;
+};
+
+constexpr MonthCase MonthCases[] = {
+    {"360 (30 Yrs)", 360, "360"},
+    {" 12 ( 1 Yr )", 12, "12"},
+    {"5000", 1200, "1200"},
+    {"1200.9", 1200, "1200"},
+    {"0", 1, "1"},
+    {"", 1, "1"},
+    {"abc", 1, "1"},
+    {"0.5", 1, "1"},
+    {"12.7", 12, "13"},          // truncated for use, rounded for show
+    {"360.9999", 360, "361"},
+    {"1199.9995", 1199, "1200"},
+    {"1 000", 1, "1"},           // cut at the first blank
+    {"24 months", 24, "24"},
+    {"-60", 60, "60"},           // the minus sign is dropped
+    {"1,200", 1200, "1200"},
+};
+
+// Rate box text -> annual rate used and the text written back.
+struct RateCase {
+    const char* typed;
+    double rate;
+    const char* shown;
+};
+
+constexpr RateCase RateCases[] = {
+    {"8", 8.0, "8.00"},
+    {"0.05", 0.1, "0.10"},
+    {"0.0999", 0.1, "0.10"},
+    {"0.1", 0.1, "0.10"},
+    {"2000", 1000.0, "1000.00"},
+    {"1000.001", 1000.0, "1000.00"},
+    {"", 0.1, "0.10"},
+    {"-7.5", 7.5, "7.50"},
+    {"7.8%", 7.8, "7.80"},
+    {"7,80", 780.0, "780.00"},
+    {"1.235", 1.2349999999999999, "1.23"},
+    {"99999999999999999999999999999", 1000.0, "1000.00"},
+};
+
+static void CheckReadTerms()
+{
+    for (const MonthCase& row : MonthCases) {
+        SetTerms(row.typed, "8");
+        Calculate();
+        char what[96];
+        wsprintfA(what, "month box \"%s\"", row.typed);
+        CHECK_INT(Months, row.months, what);
+        CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), row.shown, what);
+    }
+    for (const RateCase& row : RateCases) {
+        SetTerms("360", row.typed);
+        Calculate();
+        char what[96];
+        wsprintfA(what, "rate box \"%s\"", row.typed);
+        CHECK_DOUBLE(AnnualRate, row.rate, what);
+        CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.shown, what);
+    }
+
+    // The monthly rate is built from 0.0008333333333333333, one unit in the
+    // last place below the double nearest 1/1200.
+    SetTerms("360", "1");
+    Calculate();
+    CHECK_DOUBLE(MonthlyRate, 0.0008333333333333333, "monthly rate of 1 percent");
+    CHECK(MonthlyRate != 1.0 / 1200.0);
+    SetTerms("360", "8");
+    Calculate();
+    CHECK_DOUBLE(MonthlyRate, 0.006666666666666666, "monthly rate of 8 percent");
+}
+
+// Drops a box's list down as a click on its arrow does, and rolls it up.
+static void DropDown(HWND box)
+{
+    SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
+    Pump();
+    SendMessageA(box, CB_SHOWDROPDOWN, FALSE, 0);
+    Pump();
+}
+
+static const char* ListItem(HWND box, int index)
+{
+    static char text[512];
+    text[0] = '\0';
+    if (SendMessageA(box, CB_GETLBTEXTLEN, index, 0) < static_cast<LRESULT>(sizeof text))
+        SendMessageA(box, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+static void CheckMonthList()
+{
+    static const char* const items[] = {
+        " 12 ( 1 Yr )", " 24 ( 2 Yrs)", " 36 ( 3 Yrs)", " 48 ( 4 Yrs)", " 60 ( 5 Yrs)",
+        "120 (10 Yrs)", "180 (15 Yrs)", "240 (20 Yrs)", "300 (25 Yrs)", "360 (30 Yrs)",
+    };
+    // Whatever the box held, and however often it drops down: the same ten.
+    static const char* const held[] = {"360", "", "999 (x)"};
+    for (const char* text : held) {
+        SetItemText(MainPanel, IDC_MONTHBOX, text);
+        DropDown(MonthBox);
+        CHECK_INT(SendMessageA(MonthBox, CB_GETCOUNT, 0, 0), 10, "month items");
+        for (int i = 0; i < 10; ++i)
+            CHECK_TEXT(ListItem(MonthBox, i), items[i], "month item");
+        CHECK_INT(SendMessageA(MonthBox, CB_GETCURSEL, 0, 0), 0, "month selection");
+        CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), " 12 ( 1 Yr )", "month box after drop");
+    }
+    // A picked item is read as its count only.
+    SendMessageA(MonthBox, CB_SETCURSEL, 9, 0);
+    Calculate();
+    CHECK_INT(Months, 360, "months picked from the list");
+    CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), "360", "month box after pick");
+}
+
+// The rate list for a typed text: item count, selected index, the first and
+// last items, and the box text once the list has rolled up.
+struct RateListCase {
+    const char* typed;
+    int count;
+    int selected;
+    const char* first;
+    const char* last;
+    const char* shown;
+};
+
+constexpr const char* Huge29 = "100000000000000010000000000000.00";
+
+constexpr RateListCase RateListCases[] = {
+    {"7.80", 13, 6, "7.50", "8.10", "7.80"},
+    {"7.8%", 13, 6, "7.50", "8.10", "7.80"},
+    {"0.1", 8, 1, "0.05", "0.40", "0.10"},
+    {"0.02", 7, 0, "0.02", "0.32", "0.02"},
+    {"0.3", 12, 5, "0.05", "0.60", "0.30"},  // 0.3 - 6 * 0.05 is a hair below 0
+    {"", 6, -1, "0.05", "0.30", ""},
+    {"abc", 6, -1, "0.05", "0.30", ""},
+    {"2000", 13, 6, "1999.70", "2000.30", "2000.00"},  // not clamped here
+    {"-1", 13, 6, "0.70", "1.30", "1.00"},
+    // 29 digits: items of 33 characters, listed in full. They are all the
+    // same text, and a dropped list selects the first item that matches the
+    // box's text, so index 0 is shown selected.
+    {"99999999999999999999999999999", 13, 0, Huge29, Huge29, Huge29},
+};
+
+static void CheckRateList()
+{
+    for (const RateListCase& row : RateListCases) {
+        SetItemText(MainPanel, IDC_RATEBOX, row.typed);
+        DropDown(RateBox);
+        char what[96];
+        wsprintfA(what, "rate list of \"%s\"", row.typed);
+        CHECK_INT(SendMessageA(RateBox, CB_GETCOUNT, 0, 0), row.count, what);
+        CHECK_INT(SendMessageA(RateBox, CB_GETCURSEL, 0, 0), row.selected, what);
+        CHECK_TEXT(ListItem(RateBox, 0), row.first, what);
+        CHECK_TEXT(ListItem(RateBox, row.count - 1), row.last, what);
+        CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.shown, what);
+    }
+
+    static const char* const around780[] = {"7.50", "7.55", "7.60", "7.65", "7.70",
+                                            "7.75", "7.80", "7.85", "7.90", "7.95",
+                                            "8.00", "8.05", "8.10"};
+    SetItemText(MainPanel, IDC_RATEBOX, "7.80");
+    DropDown(RateBox);
+    for (int i = 0; i < 13; ++i)
+        CHECK_TEXT(ListItem(RateBox, i), around780[i], "rate item around 7.80");
+
+    // Only the drop-down notification fills a list.
+    SendMessageA(RateBox, CB_RESETCONTENT, 0, 0);
+    SendMessageA(MonthBox, CB_RESETCONTENT, 0, 0);
+    SetTerms("48", "5.5");
+    static const WORD otherCodes[] = {CBN_SELCHANGE, CBN_EDITCHANGE, CBN_CLOSEUP, CBN_SETFOCUS};
+    for (WORD code : otherCodes) {
+        SendMessageA(MainPanel, WM_COMMAND, MAKEWPARAM(IDC_RATEBOX, code),
+                     reinterpret_cast<LPARAM>(RateBox));
+        SendMessageA(MainPanel, WM_COMMAND, MAKEWPARAM(IDC_MONTHBOX, code),
+                     reinterpret_cast<LPARAM>(MonthBox));
+    }
+    CHECK_INT(SendMessageA(RateBox, CB_GETCOUNT, 0, 0), 0, "rate list after other codes");
+    CHECK_INT(SendMessageA(MonthBox, CB_GETCOUNT, 0, 0), 0, "month list after other codes");
+    CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), "5.5", "rate box after other codes");
+    CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), "48", "month box after other codes");
+}
+
+// A label click copies the display's text, unchanged, into its box; the
+// next calculation reads it.
+struct LabelCase {
+    int label;
+    WORD code;
+    const char* display;
+    const char* boxText;   // the box right after the click
+    int months;            // after the next calculation
+    const char* rate;      // rate box after the next calculation
+};
+
+constexpr LabelCase LabelCases[] = {
+    {IDC_MONTHLABEL, STN_CLICKED, "24", "24", 24, "8.00"},
+    {IDC_MONTHLABEL, STN_DBLCLK, "60.5000000000", "60.5000000000", 60, "8.00"},
+    {IDC_MONTHLABEL, STN_CLICKED, "-", "-", 1, "8.00"},
+    {IDC_RATELABEL, STN_CLICKED, "12.5", "12.5", 360, "12.50"},
+    {IDC_RATELABEL, STN_CLICKED, "Cannot divide by 0", "Cannot divide by 0", 360, "0.10"},
+    {IDC_RATELABEL, STN_DBLCLK, "-3.3333333333", "-3.3333333333", 360, "3.33"},
+    // The display is read 29 characters at a time.
+    {IDC_RATELABEL, STN_CLICKED, "1234567890123456789012345678901",
+     "12345678901234567890123456789", 360, "1000.00"},
+};
+
+static void CheckLabels()
+{
+    for (const LabelCase& row : LabelCases) {
+        SetTerms("360", "8");
+        SetDlgItemTextA(MainPanel, IDC_DISPLAY, row.display);
+        SendMessageA(MainPanel, WM_COMMAND, MAKEWPARAM(row.label, row.code),
+                     reinterpret_cast<LPARAM>(GetDlgItem(MainPanel, row.label)));
+        Pump();
+        int box = row.label == IDC_MONTHLABEL ? IDC_MONTHBOX : IDC_RATEBOX;
+        char what[96];
+        wsprintfA(what, "label %d with display \"%s\"", row.label, row.display);
+        CHECK_TEXT(ItemText(MainPanel, box), row.boxText, what);
+        CHECK_TEXT(ItemText(MainPanel, IDC_DISPLAY), row.display, "display unchanged");
+        Calculate();
+        CHECK_INT(Months, row.months, what);
+        CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.rate, what);
+    }
+
+    // A number built on the keypad's buttons goes the same way.
+    static const int keys[] = {IDC_KEYC, IDC_KEY1, IDC_KEY8, IDC_KEY0};
+    for (int key : keys)
+        Click(MainPanel, key);
+    ClickLabel(MainPanel, IDC_MONTHLABEL);
+    CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), "180", "month box from the keypad");
+    Calculate();
+    CHECK_INT(Months, 180, "months from the keypad");
+}
+
+int main()
+{
+    HarnessStart();
+    CHECK(StartLedgerly() != nullptr);
+    if (!MainWindow || !LoanPage)
+        return HarnessFinish("terms");
+    CheckReadTerms();
+    CheckMonthList();
+    CheckRateList();
+    CheckLabels();
+
+    PostMessageA(MainWindow, WM_CLOSE, 0, 0);
+    CHECK_INT(RunMessageLoop(), 0, "exit code");
+    return HarnessFinish("terms");
+}
