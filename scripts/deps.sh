@@ -6,8 +6,8 @@ set -e
 what=${1:-all}
 
 need_build="cmake make g++ python3 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 clang libclang-rt-14-dev libbenchmark-dev"
-need_wine="wine wine32:i386 wine64 xvfb xauth fonts-wine"
-need_run="imagemagick x11-apps xdotool"
+need_wine="wine wine32:i386 wine64 xvfb xauth fonts-wine xdotool"
+need_run="imagemagick"
 
 case $what in
   build) pkgs="$need_build" ;;
