@@ -7,7 +7,7 @@ CONFIG   = cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=$(2) $(3) >/dev/null
 COMPILE  = cmake --build $(BUILD)/$(1) -j $(JOBS)
 
 .PHONY: all deps-build deps-test deps-run native fuzz bench-build i686 x86_64 \
-        test run screenshot bench fuzz-long clean
+        test run pictures screenshot bench fuzz-long clean
 
 all: deps-build native fuzz bench-build i686 x86_64
 
@@ -41,6 +41,10 @@ test: deps-test
 run: deps-run
 	@$(MAKE) --no-print-directory i686 x86_64
 	@scripts/run.sh
+
+pictures: deps-run
+	@$(MAKE) --no-print-directory i686 x86_64
+	@scripts/pictures.sh
 
 screenshot: deps-run
 	@$(MAKE) --no-print-directory i686 x86_64
