@@ -1,0 +1,270 @@
+// The six page formulas against the same annuities worked out independently
+// in quadruple precision (113-bit __float128, through log1p and expm1 rather
+// than pow), on a grid of terms and amounts, compared as the two-decimal
+// texts the pages show. Also the overflow results at the largest terms.
+#include <float.h>
+#include <math.h>
+#include <quadmath.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "numtext/numtext.h"
+#include "panel/formulas.h"
+#include "tests/harness.h"
+
+using Quad = __float128;
+
+enum Kind { Payment, Loan, Grow, Discount, SavingGrow, SavingPay };
+
+struct FormulaCase {
+    const char* name;
+    Formula formula;
+    Kind kind;
+};
+
+constexpr FormulaCase Formulas[] = {
+    {"LoanPayment", LoanPayment, Payment},
+    {"LoanAmount", LoanAmount, Loan},
+    {"FutureWorth", FutureWorth, Grow},
+    {"PresentWorth", PresentWorth, Discount},
+    {"SavingFutureWorth", SavingFutureWorth, SavingGrow},
+    {"SavingPayment", SavingPayment, SavingPay},
+};
+
+// The annuity for the rate R / 1200 exactly, with L = n ln(1 + i):
+// growth e^L, payment x i / (1 - e^-L), present value of payments
+// x (1 - e^-L) / i, future value x (e^L - 1) / i, and the payment into it.
+static Quad Reference(Kind kind, double x, int n, double rate)
+{
+    Quad i = static_cast<Quad>(rate) / 1200;
+    Quad logGrowth = n * log1pq(i);
+    Quad amount = x;
+    switch (kind) {
+    case Payment:
+        return amount * i / -expm1q(-logGrowth);
+    case Loan:
+        return amount * -expm1q(-logGrowth) / i;
+    case Grow:
+        return amount * expq(logGrowth);
+    case Discount:
+        return amount * expq(-logGrowth);
+    case SavingGrow:
+        return amount * expm1q(logGrowth) / i;
+    case SavingPay:
+        return amount * i / expm1q(logGrowth);
+    }
+    return 0;
+}
+
+// The same formulas with the program's two constants taken as they are
+// (c, the double nearest 1/1200, which lies above it, and the factor one unit
+// below c for the monthly rate) but worked out without rounding: what the
+// constants alone make of the result.
+static Quad WithConstants(Kind kind, double x, int n, double rate)
+{
+    Quad r = rate;
+    Quad i = r * MonthlyRateFactor;
+    Quad rc = r * MonthFactor;
+    Quad logGrowth = n * log1pq(i);
+    Quad amount = x;
+    switch (kind) {
+    case Payment:
+        return amount * rc / -expm1q(-logGrowth);
+    case Loan:
+        return -expm1q(-logGrowth) * amount * 1200 / r;
+    case Grow:
+        return expq(logGrowth) * amount;
+    case Discount:
+        return expq(-logGrowth) * amount;
+    case SavingGrow:
+        return expm1q(logGrowth) * (amount / i);
+    case SavingPay:
+        return amount * rc / expm1q(n * log1pq(rc));
+    }
+    return 0;
+}
+
+// How far the double result may stray from the exact annuity, relative:
+// the rounded base 1 + i carries its error into the n-th power (n units),
+// the monthly rate's factor lies one unit below 1/1200 (up to n units more
+// in the power), and pow and the other operations add a few units. The
+// formulas with 1 - 1 / (1 + i)^n or (1 + i)^n - 1 lose more where these
+// cancel: their error grows by (1 + i)^n / ((1 + i)^n - 1), about 1 / (n i).
+static double ErrorBound(Kind kind, int n, double rate)
+{
+    double units = 2.0 * n + 16;
+    if (kind != Grow && kind != Discount) {
+        double remaining = -expm1(-n * log1p(rate / 1200));
+        units += (2.0 * n + 4) / remaining;
+    }
+    return units * DBL_EPSILON;
+}
+
+// Two-place text of a quad, rounded to nearest.
+static const char* QuadText(Quad value)
+{
+    static char text[400];
+    quadmath_snprintf(text, sizeof text, "%.2Qf", value);
+    return text;
+}
+
+// Distance of a value from the nearest half cent, where two-place rounding
+// turns: 0 at a tie, 0.005 halfway between ties.
+static double TieDistance(Quad value)
+{
+    Quad cents = value * 100;
+    Quad fraction = cents - floorq(cents);
+    return static_cast<double>(fabsq(fraction - static_cast<Quad>(0.5))) / 100;
+}
+
+constexpr int GridMonths[] = {1, 2, 3, 6, 12, 24, 36, 60, 84, 120, 180,
+                              240, 300, 360, 480, 600, 900, 1199, 1200};
+constexpr double GridRates[] = {0.1, 0.25, 0.5, 1, 2.5, 3.75, 4.99, 6, 7.8, 8,
+                                9.99, 12.5, 18, 25, 50, 100, 250, 999.99, 1000};
+constexpr double GridAmounts[] = {0, 0.01, 0.05, 1, 3.14, 99.99, 100, 587.01, 1000,
+                                  12345.67, 80000, 250000, 1e6, 9876543.21, 1e8, 1e10};
+
+// Texts are compared where the error bound is below a hundredth of a cent,
+// so that the double result decides its cents; larger results (long terms
+// with big amounts) are held to the relative bound only.
+constexpr double CentPrecision = 0.0001;
+
+struct GridCount {
+    int compared;      // texts compared
+    int differing;     // texts that differ: all tie cases
+    int exactTies;     //   of these, exact results on a half cent
+    int byConstants;   //   of these, shown as the constants alone make it
+    int imprecise;     // results held to the relative bound only
+    int overflowed;    // (1 + i)^n or the result past the double range
+};
+
+// With -v every tie case is listed.
+static bool Verbose;
+
+static unsigned int Seed = 12345;
+
+// Amounts with random cents up to 10^7, on top of the fixed grid.
+static double RandomAmount()
+{
+    Seed = Seed * 1103515245u + 12345u;
+    unsigned int cents = (Seed >> 1) % 1000000000u;
+    return cents / 100.0;
+}
+
+static void CompareOne(const FormulaCase& f, double x, int n, double rate, GridCount& count)
+{
+    double y = f.formula(x, n, rate, MonthlyRateOf(rate));
+    Quad exact = Reference(f.kind, x, n, rate);
+    // Where (1 + i)^n or the result itself passes the double range, the
+    // formulas give what infinity makes of them (CheckOverflow).
+    bool growthOverflows = n * log1pq(static_cast<Quad>(rate) / 1200) > logq(DBL_MAX);
+    if (growthOverflows || exact > static_cast<Quad>(DBL_MAX)) {
+        ++count.overflowed;
+        return;
+    }
+    CHECK(isfinite(y));
+    double bound = ErrorBound(f.kind, n, rate);
+    double relative = exact == 0 ? fabs(y) : static_cast<double>(fabsq((y - exact) / exact));
+    if (!CHECK(relative <= bound))
+        printf("  %s(%.17g, %d, %.17g): %.17g, relative error %.3g over %.3g\n", f.name, x,
+               n, rate, y, relative, bound);
+    if (bound * fabs(y) > CentPrecision) {
+        ++count.imprecise;
+        return;
+    }
+    ++count.compared;
+    char shown[FormatResultSize];
+    strcpy(shown, FormatNumber(y, 2));
+    const char* wanted = QuadText(exact);
+    if (strcmp(shown, wanted) == 0)
+        return;
+
+    // A differing text must be a tie case: the exact value lies on a half
+    // cent, or closer to one than the double computation (and the rounding
+    // to 17 digits before the places) can tell apart. Such ties are common
+    // where amounts of whole cents meet rates whose twelfth has few
+    // decimals: 1000 at 9.99 percent grows in a month to 1008.325 exactly.
+    ++count.differing;
+    double distance = TieDistance(exact);
+    double allowed = (bound + 1e-16) * fabs(y);
+    if (!CHECK(distance <= allowed))
+        printf("  %s(%.17g, %d, %.17g): shows %s, exact %s, %.3g from a half cent\n", f.name,
+               x, n, rate, shown, wanted, distance);
+    if (distance <= 1e-25 * fabs(y))
+        ++count.exactTies;
+    // Do the constants alone put the value on the shown side of the half
+    // cent, or the rounding of the operations in their order (and the
+    // rounding to 17 digits before the places)?
+    bool byConstants = strcmp(QuadText(WithConstants(f.kind, x, n, rate)), shown) == 0;
+    count.byConstants += byConstants;
+    if (Verbose)
+        printf("  %s(%.17g, %d, %.17g) = %.17g shows %s, exact %s, %.3g from a half cent; %s\n",
+               f.name, x, n, rate, y, shown, wanted, distance,
+               byConstants ? "constants" : "rounding");
+}
+
+static void CheckGrid()
+{
+    GridCount count = {};
+    for (const FormulaCase& f : Formulas) {
+        for (int n : GridMonths) {
+            for (double rate : GridRates) {
+                for (double x : GridAmounts)
+                    CompareOne(f, x, n, rate, count);
+                for (int k = 0; k < 40; ++k)
+                    CompareOne(f, RandomAmount(), n, rate, count);
+            }
+        }
+    }
+    printf("grid: %d texts compared, %d differ at a tie (%d exact half cents, %d decided by "
+           "the constants, the rest by rounding); %d held to the relative bound, %d overflow\n",
+           count.compared, count.differing, count.exactTies, count.byConstants,
+           count.imprecise, count.overflowed);
+    CHECK(count.compared > 90000);
+    // Ties stay rare: about one in a thousand.
+    CHECK(count.differing * 200 <= count.compared);
+}
+
+// At the largest terms (1 + i)^n passes the double range: pow gives
+// infinity and the formulas carry it on.
+struct OverflowCase {
+    Formula formula;
+    double x;
+    double expected;
+};
+
+static void CheckOverflow()
+{
+    const double inf = HUGE_VAL;
+    const double nan = NAN;
+    const OverflowCase cases[] = {
+        {LoanPayment, 1000, 1000 * 1000 * MonthFactor},   // x R c
+        {LoanAmount, 1000, 1200},                         // x 1200 / R
+        {FutureWorth, 1000, inf},
+        {PresentWorth, 1000, 0},
+        {SavingFutureWorth, 1000, inf},
+        {SavingPayment, 1000, 0},
+        {FutureWorth, 0, nan},                            // infinity times 0
+        {SavingFutureWorth, 0, nan},
+        {LoanPayment, 0, 0},
+        {PresentWorth, 0, 0},
+    };
+    double i = MonthlyRateOf(MaxRate);
+    for (const OverflowCase& row : cases)
+        CHECK_DOUBLE(fabs(row.formula(row.x, MaxMonths, MaxRate, i)), fabs(row.expected),
+                     "result at 1200 months and 1000 percent");
+    CHECK_TEXT(FormatNumber(LoanPayment(1000, MaxMonths, MaxRate, i), 2), "833.33",
+               "payment at overflow");
+    // The threshold: 1170 months at 1000 percent still fit, 1171 do not.
+    CHECK(isfinite(FutureWorth(1, 1170, MaxRate, i)));
+    CHECK(isinf(FutureWorth(1, 1171, MaxRate, i)));
+}
+
+int main(int argc, char** argv)
+{
+    Verbose = argc > 1 && strcmp(argv[1], "-v") == 0;
+    HarnessStart();
+    CheckGrid();
+    CheckOverflow();
+    return HarnessFinish("finance");
+}
