@@ -120,7 +120,8 @@ static void CheckTextFits(HWND control, const char* text, const char* what)
     RECT client;
     GetClientRect(control, &client);
     HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font);
     RECT need = {0, 0, client.right, 0};
     DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
     SelectObject(dc, old);

@@ -78,9 +78,9 @@ static void CheckMenu()
 }
 
 // A menu command as the menu delivers it: posted, id in the low word, code 0.
-static void Command(WORD id)
+static void Command(WORD id, WORD code = 0, LPARAM lParam = 0)
 {
-    PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(id, code), lParam);
     Pump();
 }
 
@@ -88,15 +88,18 @@ static HWND* const Pages[] = {&LoanPage, &InvestmentPage, &SavingPage};
 
 // Each Selection command, twice in a row: its tab selected, only its page
 // shown (the same page as before, once it exists), the focus on the "7" key.
+// The notification code and lParam do not matter.
 static void CheckSelectionCommands()
 {
     struct Step {
         WORD command;
+        WORD code;
         int tab;
     };
     const Step steps[] = {
-        {IDM_INVESTMENT, 1}, {IDM_INVESTMENT, 1}, {IDM_SAVING, 2}, {IDM_SAVING, 2},
-        {IDM_LOAN, 0},       {IDM_LOAN, 0},       {IDM_SAVING, 2}, {IDM_INVESTMENT, 1},
+        {IDM_INVESTMENT, 0, 1}, {IDM_INVESTMENT, 0, 1}, {IDM_SAVING, 0, 2},
+        {IDM_SAVING, 0, 2},     {IDM_LOAN, 0, 0},       {IDM_LOAN, 0, 0},
+        {IDM_SAVING, 1, 2},     {IDM_INVESTMENT, 1, 1}, {IDM_LOAN, 0xFFFF, 0},
     };
     HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
     HWND created[3] = {LoanPage, nullptr, nullptr};
@@ -105,7 +108,7 @@ static void CheckSelectionCommands()
         char what[64];
         wsprintfA(what, "command %u", step.command);
         SetFocus(MonthBox);
-        Command(step.command);
+        Command(step.command, step.code, step.code ? 0x1234 : 0);
         CHECK_INT(SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0), step.tab, what);
         for (int i = 0; i < 3; ++i) {
             HWND page = *Pages[i];
