@@ -26,6 +26,11 @@ if(WIN32)
                      -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
   endif()
   set(LEDGERLY_EXE_LINK_FLAGS -mwindows)
+  # Programs without the C runtime: an entry point of their own, no start-up
+  # files or default libraries; the system DLLs they call and libgcc (64-bit
+  # division and conversion helpers, stack probes) are named instead.
+  set(LEDGERLY_NOCRT_LINK_FLAGS -nostdlib -Wl,--entry,LedgerlyStart)
+  set(LEDGERLY_NOCRT_LIBRARIES comctl32 user32 gdi32 kernel32 gcc)
 elseif(NOT LEDGERLY_FUZZ AND NOT LEDGERLY_BENCH AND LEDGERLY_SANITIZE)
   add_compile_options(-O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all
                       -fno-omit-frame-pointer)

@@ -1,10 +1,17 @@
-// The program's entry point.
+// The program's entry point: Windows calls it directly, with no C runtime
+// start-up code before it (the program links none), and the process ends
+// with the message loop's exit code.
 #include <windows.h>
 #include "numtext/fpu.h"
 #include "shell/shell.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+// Named LedgerlyStart for the linker on both targets (no i686 underscore).
+// Windows 95 enters with the stack aligned to 4 bytes only.
+extern "C" __attribute__((force_align_arg_pointer, noreturn)) void LedgerlyStart() __asm__(
+    "LedgerlyStart");
+
+extern "C" void LedgerlyStart()
 {
     SetDoublePrecision();
-    return RunLedgerly(instance);
+    ExitProcess(static_cast<UINT>(RunLedgerly(GetModuleHandleA(nullptr))));
 }

@@ -1,4 +1,5 @@
 // The floor for start-up: registers a class and shows an empty window.
+// Like Ledgerly, it has an entry point of its own and no C runtime.
 #include <windows.h>
 
 static LRESULT CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -10,7 +11,7 @@ static LRESULT CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+static int RunMinimal(HINSTANCE instance)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = MinimalProc;
@@ -31,4 +32,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         DispatchMessageA(&msg);
     }
     return 0;
+}
+
+extern "C" __attribute__((force_align_arg_pointer, noreturn)) void LedgerlyStart() __asm__(
+    "LedgerlyStart");
+
+extern "C" void LedgerlyStart()
+{
+    ExitProcess(static_cast<UINT>(RunMinimal(GetModuleHandleA(nullptr))));
 }
