@@ -55,6 +55,11 @@ bench: deps-run
 	@scripts/bench.sh
 	@scripts/bench-win.sh
 
+# The release zip: the stripped i686 program and how to run it.
+dist: deps-build
+	@$(MAKE) --no-print-directory i686
+	@python3 scripts/dist.py
+
 fuzz-long: deps-test
 	@$(MAKE) --no-print-directory fuzz
 	@scripts/fuzz-long.sh
