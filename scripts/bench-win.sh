@@ -1,12 +1,23 @@
 #!/bin/sh
-# Start-up benchmark under Wine on a virtual display: Ledgerly against a
-# minimal window program, alternately, medians printed side by side.
+# Benchmark under Wine on a virtual display, Ledgerly side by side with a
+# minimal window program: exe sizes, start-up to idle (medians), private
+# memory once idle, CPU time over 10 idle seconds.
 . "$(dirname "$0")/wine-env.sh"
 exe=$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")
 dir=$(dirname "$exe")
+echo "== exe sizes (stripped; goal: i686 ledgerly.exe 64 KiB or less)"
+for arch in i686 x86_64; do
+  for program in ledgerly.exe bench/win/minimal_window.exe; do
+    file="$LEDGERLY_ROOT/build/$arch/$program"
+    [ -f "$file" ] || continue
+    bytes=$(wc -c < "$file")
+    awk -v a="$arch" -v p="$(basename "$program")" -v b="$bytes" \
+      'BEGIN { printf "%-7s %-20s %7d bytes  %5.1f KiB\n", a, p, b, b / 1024 }'
+  done
+done
 export LEDGERLY_BENCH_ARGS="$exe $dir/bench/win/minimal_window.exe ${1:-15}"
 export LEDGERLY_BENCH_DRIVER="$dir/bench/win/startup_bench.exe"
-echo "== start-up ($(basename "$dir") build)"
+echo "== start-up, memory, idle CPU ($(basename "$dir") build)"
 exec xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   "$LEDGERLY_ROOT/scripts/wine-prefix.sh"
   wineserver -p >/dev/null 2>&1 </dev/null
