@@ -110,8 +110,10 @@ INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_HELP:
         // Sent, not posted: the system refuses to post a message that carries
         // a pointer (the HELPINFO), and the pointer would not outlive the post.
+        // Handled here, so the panel's default handling does not pass the same
+        // request up a second time.
         SendMessageA(PanelHost, WM_HELP, wParam, lParam);
-        return FALSE;
+        return TRUE;
     case WM_COMMAND:
         return OnPanelCommand(wParam, lParam);
     default:

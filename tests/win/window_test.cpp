@@ -77,9 +77,11 @@ struct ControlSpec {
 };
 
 static const ControlSpec PanelControls[] = {
-    {IDC_MONTHBOX, "ComboBox", "", WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN, 0, 46, 3, 48, 12},
+    {IDC_MONTHBOX, "ComboBox", "", WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
+     46, 3, 48, 12},
     {IDC_TABSTRIP, "SysTabControl32", "", WS_GROUP | WS_TABSTOP | TCS_MULTILINE, 0, 5, 18, 216, 90},
-    {IDC_RATEBOX, "ComboBox", "", WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN, 0, 166, 3, 34, 12},
+    {IDC_RATEBOX, "ComboBox", "", WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
+     166, 3, 34, 12},
     {IDC_RATELABEL, "Static", "Interest Rate:", WS_GROUP | SS_NOTIFY, 0, 121, 5, 44, 9},
     {IDC_MONTHLABEL, "Static", "Month:", WS_GROUP | SS_NOTIFY, 0, 22, 5, 23, 9},
     {-1, "Static", "%", WS_GROUP, 0, 200, 5, 11, 10},
@@ -322,11 +324,28 @@ static void CheckForwarding()
     HELPINFO info = {};
     info.cbSize = sizeof info;
     HANDLE watcher = StartBoxWatcher();
-    CHECK_INT(PanelProc(MainPanel, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), FALSE,
-              "WM_HELP answer");
+    CHECK_INT(PanelProc(MainPanel, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), TRUE,
+              "WM_HELP handled");
     StopBoxWatcher(watcher);
     CHECK_INT(SeenBoxCount, 1, "Help box opened from the panel");
     CHECK_TEXT(SeenBoxes[0].caption, "Help", "box title");
+}
+
+// A label click can put a text wider than a term box into it (an error
+// message from the display); typing into the box afterwards must work.
+static void CheckTypingIntoWideText()
+{
+    HWND boxes[] = {MonthBox, RateBox};
+    for (HWND box : boxes) {
+        HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Cannot divide by 0"));
+        SendMessageA(edit, EM_SETSEL, 0, 0);
+        SendMessageA(edit, WM_CHAR, '7', 1);
+        SendMessageA(edit, WM_CHAR, '5', 1);
+        CHECK_TEXT(TextOf(box), "75Cannot divide by 0", "typed into a wide text");
+    }
+    SetItemText(MainPanel, IDC_MONTHBOX, "360");
+    SetItemText(MainPanel, IDC_RATEBOX, "7.80");
 }
 
 int main()
@@ -346,6 +365,7 @@ int main()
     CheckPageSwitching();
     CheckBroadcasts();
     CheckForwarding();
+    CheckTypingIntoWideText();
 
     // Closing ends the loop with exit code 0.
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
