@@ -94,6 +94,8 @@ static void CheckReadTerms()
 // Drops a box's list down as a click on its arrow does, and rolls it up.
 static void DropDown(HWND box)
 {
+    // A pointer resting over the dropped list would select the item under it.
+    SetCursorPos(0, 0);
     SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
     Pump();
     SendMessageA(box, CB_SHOWDROPDOWN, FALSE, 0);

@@ -1,0 +1,1 @@
+ledgerly_win_test(monkey_test monkey_test.cpp)
