@@ -1,12 +1,9 @@
 // The few C runtime routines the program needs, so that it links no C
 // runtime DLL (a retail Windows 95 has no msvcrt.dll). The compiler emits
-// calls to the four memory routines for copies and clears of structures;
-// formulas.cpp calls pow. Built with -fno-builtin and without loop
-// pattern distribution, so the loops below stay loops and do not turn
-// into calls to themselves.
+// calls to the memory routines for copies and clears of structures. Built
+// with -fno-builtin and without loop pattern distribution, so the loops
+// below stay loops and do not turn into calls to themselves.
 #include <stddef.h>
-
-#include "panel/power.h"
 
 extern "C" {
 
@@ -58,12 +55,6 @@ size_t strlen(const char* text)
     while (text[n])
         ++n;
     return n;
-}
-
-// C's pow; the program raises only to whole exponents (see power.h).
-double pow(double base, double exponent)
-{
-    return Power(base, exponent);
 }
 
 }  // extern "C"
