@@ -108,6 +108,27 @@ static void RunSequence(const Sequence& row)
     }
 }
 
+// The display's text goes unchanged into a page field and a term box when
+// their labels are clicked; the page takes that field as its input.
+static void CheckSendToFields()
+{
+    RunSequence({"C 587.01", "587.01"});
+    ClickLabel(LoanPage, IDC_RIGHTLABEL);
+    CHECK_TEXT(ItemText(LoanPage, IDC_RIGHTFIELD), "587.01", "display sent to the payment");
+    CHECK_INT(ReadDirection(LoanPage), RightToLeft, "payment is the input");
+    RunSequence({"C 80000 +/-", "-80000"});
+    ClickLabel(LoanPage, IDC_LEFTLABEL);
+    CHECK_TEXT(ItemText(LoanPage, IDC_LEFTFIELD), "-80000", "display sent to the loan");
+    CHECK_INT(ReadDirection(LoanPage), LeftToRight, "loan is the input");
+    RunSequence({"C 24", "24"});
+    ClickLabel(MainPanel, IDC_MONTHLABEL);
+    CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), "24", "display sent to the month box");
+    RunSequence({"C 8 / 0 =", "Cannot divide by 0"});
+    ClickLabel(MainPanel, IDC_RATELABEL);
+    CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), "Cannot divide by 0", "message sent unchanged");
+    CHECK_TEXT(ItemText(MainPanel, IDC_DISPLAY), "Cannot divide by 0", "display unchanged");
+}
+
 int main()
 {
     HarnessStart();
@@ -117,6 +138,7 @@ int main()
     CHECK_TEXT(ItemText(MainPanel, IDC_DISPLAY), "", "start-up display");
     for (const Sequence& row : Sequences)
         RunSequence(row);
+    CheckSendToFields();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
     CHECK_INT(RunMessageLoop(), 0, "exit code");
