@@ -7,19 +7,7 @@
 #include <psapi.h>
 #include <stdio.h>
 #include <stdlib.h>
-
-// Wine shows the Linux file system as drive Z:.
-static void ToWindowsPath(const char* path, char* out, int size)
-{
-    int n = 0;
-    if (path[0] == '/') {
-        out[n++] = 'Z';
-        out[n++] = ':';
-    }
-    for (const char* p = path; *p && n < size - 1; ++p)
-        out[n++] = *p == '/' ? '\\' : *p;
-    out[n] = '\0';
-}
+#include "tests/win/winpath.h"
 
 static BOOL CALLBACK FindVisible(HWND window, LPARAM lParam)
 {

@@ -2,19 +2,7 @@
 // closes it as the close button does and checks the exit code.
 #include <windows.h>
 #include "tests/harness.h"
-
-// Wine shows the Linux file system as drive Z:.
-static void ToWindowsPath(const char* path, char* out, int size)
-{
-    int n = 0;
-    if (path[0] == '/') {
-        out[n++] = 'Z';
-        out[n++] = ':';
-    }
-    for (const char* p = path; *p && n < size - 1; ++p)
-        out[n++] = *p == '/' ? '\\' : *p;
-    out[n] = '\0';
-}
+#include "tests/win/winpath.h"
 
 static HWND WaitForWindow(DWORD milliseconds)
 {
