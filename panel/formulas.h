@@ -7,8 +7,6 @@ constexpr double MinMonths = 1.0;
 constexpr double MaxMonths = 1200.0;
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 1000.0;
-// Added to the month count before it is written back as a whole number.
-constexpr double MonthRounding = 0.001;
 // Step of the rate list, and the number of steps listed on each side.
 constexpr double RateStep = 0.05;
 constexpr int RateSteps = 6;

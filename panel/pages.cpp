@@ -2,6 +2,7 @@
 #include <windows.h>
 #include "keypad/display.h"
 #include "numtext/numtext.h"
+#include "panel/fieldtext.h"
 #include "panel/formulas.h"
 #include "panel/panel.h"
 #include "res/resource.h"
@@ -33,7 +34,8 @@ static void SetDirection(HWND page, int direction)
 
 // Reads the input field, caps the amount, shows the amount used in the input
 // field and the page's result for the direction in the output field. The
-// terms are reread from their boxes first.
+// terms are reread from their boxes first. A result too large for a double
+// is said in words, never shown as a number.
 static void CalculateIt(HWND page, const PageFormulas& formulas)
 {
     int direction = ReadDirection(page);
@@ -49,7 +51,7 @@ static void CalculateIt(HWND page, const PageFormulas& formulas)
 
     Formula formula = left ? formulas.leftToRight : formulas.rightToLeft;
     double result = formula(amount, Months, AnnualRate, MonthlyRate);
-    SetDlgItemTextA(page, output, FormatNumber(result, 2));
+    SetDlgItemTextA(page, output, ResultText(result, amount));
 }
 
 // A label click sends the calculator display's text, unchanged, into its

@@ -44,6 +44,7 @@ void CreateMainPanel()
                                    PanelProc, 0);
     SetDlgItemTextA(MainPanel, IDC_MONTHBOX, "360");
     SetDlgItemTextA(MainPanel, IDC_RATEBOX, "7.80");
+    WatchTermKeys();
     TabStrip = GetDlgItem(MainPanel, IDC_TABSTRIP);
 
     RECT client = {};

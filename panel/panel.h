@@ -30,6 +30,7 @@ void ReadTerms(HWND panel);
 void FillMonthList();
 void FillRateList();
 void HandleTermCommand(WORD id, WORD code);
+void WatchTermKeys();
 
 // Calculation pages (pages.cpp).
 enum Direction : int { LeftToRight = 1, RightToLeft = 2 };

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include "keypad/display.h"
 #include "numtext/numtext.h"
+#include "panel/fieldtext.h"
 #include "panel/formulas.h"
 #include "panel/panel.h"
 #include "res/resource.h"
@@ -12,11 +13,28 @@ double MonthlyRate;
 
 // The month list: a count right-aligned in three characters, then the years.
 // Reading stops at the first blank, so only the count matters.
-static const char* const MonthItems[] = {
-    " 12 ( 1 Yr )", " 24 ( 2 Yrs)", " 36 ( 3 Yrs)", " 48 ( 4 Yrs)", " 60 ( 5 Yrs)",
-    "120 (10 Yrs)", "180 (15 Yrs)", "240 (20 Yrs)", "300 (25 Yrs)", "360 (30 Yrs)",
+struct MonthItem {
+    int months;
+    const char* text;
 };
-constexpr int MonthItemCount = sizeof MonthItems / sizeof MonthItems[0];
+
+static const MonthItem MonthItems[] = {
+    {12, " 12 ( 1 Yr )"},  {24, " 24 ( 2 Yrs)"},  {36, " 36 ( 3 Yrs)"},
+    {48, " 48 ( 4 Yrs)"},  {60, " 60 ( 5 Yrs)"},  {120, "120 (10 Yrs)"},
+    {180, "180 (15 Yrs)"}, {240, "240 (20 Yrs)"}, {300, "300 (25 Yrs)"},
+    {360, "360 (30 Yrs)"},
+};
+
+// Room for what a box holds while its list is rebuilt: more than a reading
+// takes, so a long typed text comes back whole.
+constexpr int HeldTextSize = 256;
+
+// The edit field inside a drop-down box has this id.
+constexpr int BoxEditId = 1001;
+
+// The term boxes' edit fields as they were before Up and Down were watched.
+static WNDPROC MonthEditProc;
+static WNDPROC RateEditProc;
 
 // Reads a box of the panel as a number, at most 29 characters of its text.
 static double ReadBoxNumber(HWND panel, int id, int mode)
@@ -26,48 +44,110 @@ static double ReadBoxNumber(HWND panel, int id, int mode)
     return ParseNumber(text, mode);
 }
 
-// Rereads both boxes, clamps them, writes the values used back into the
-// boxes and sets the three terms. The month box is done before the rate
-// box is read.
+// Rereads both boxes, clamps them, writes the terms used back into the
+// boxes and sets the three terms. Each box shows exactly the term used, so a
+// second reading finds the same terms. The month box is done before the
+// rate box is read.
 void ReadTerms(HWND panel)
 {
-    double m = ClampMonths(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
-    Months = static_cast<int>(m);
-    SetDlgItemTextA(panel, IDC_MONTHBOX, FormatNumber(m + MonthRounding, -1));
+    Months = MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
+    SetDlgItemTextA(panel, IDC_MONTHBOX, MonthText(Months));
 
-    double rate = ClampRate(ReadBoxNumber(panel, IDC_RATEBOX, ParseUnsigned));
-    AnnualRate = rate;
-    SetDlgItemTextA(panel, IDC_RATEBOX, FormatNumber(rate, 2));
-    MonthlyRate = MonthlyRateOf(rate);
+    AnnualRate = RateUsed(ReadBoxNumber(panel, IDC_RATEBOX, ParseUnsigned));
+    SetDlgItemTextA(panel, IDC_RATEBOX, RateText(AnnualRate));
+    MonthlyRate = MonthlyRateOf(AnnualRate);
 }
 
-// The same ten terms on every drop-down, the first one selected.
+// Selects a list item, which puts its text into the box. With no item to
+// select the list is left without a selection, and the box keeps what it
+// held: selecting nothing, or emptying the list, would empty the box.
+static void SelectOrKeep(HWND box, int index, const char* held)
+{
+    if (index >= 0) {
+        SendMessageA(box, CB_SETCURSEL, index, 0);
+        return;
+    }
+    char now[HeldTextSize] = "";
+    GetWindowTextA(box, now, HeldTextSize);
+    if (lstrcmpA(now, held) != 0)
+        SetWindowTextA(box, held);
+}
+
+// The same ten terms on every drop-down; the one the box holds, read as a
+// calculation reads it, is selected ("360" selects "360 (30 Yrs)").
 void FillMonthList()
 {
+    char held[HeldTextSize] = "";
+    GetWindowTextA(MonthBox, held, HeldTextSize);
+    int months = MonthsUsed(ReadBoxNumber(MainPanel, IDC_MONTHBOX, ParseFirstWord));
     SendMessageA(MonthBox, CB_RESETCONTENT, 0, 0);
-    for (const char* item : MonthItems)
-        SendMessageA(MonthBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    SendMessageA(MonthBox, CB_SETCURSEL, 0, 0);
+    int match = -1;
+    for (int i = 0; i < static_cast<int>(sizeof MonthItems / sizeof MonthItems[0]); ++i) {
+        SendMessageA(MonthBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(MonthItems[i].text));
+        if (MonthItems[i].months == months)
+            match = i;
+    }
+    SelectOrKeep(MonthBox, match, held);
 }
 
-// Rates around the typed one, unclamped, in steps of 0.05; only values above
-// zero are listed, and the typed rate (seventh from the end) is selected.
-// The formatter's result is handed to the list as it is: it holds the text
-// of any double, which a long typed number needs, and the list copies it.
+// Rates around the typed one, unclamped, in steps of 0.05, each written as
+// the box shows a rate; only values above zero are listed, and the typed
+// rate (seventh from the end) is selected.
+// The rate text is handed to the list as it is: it holds the text of any
+// double, which a long typed number needs, and the list copies it.
 void FillRateList()
 {
+    char held[HeldTextSize] = "";
+    GetWindowTextA(RateBox, held, HeldTextSize);
     double typed = ReadBoxNumber(MainPanel, IDC_RATEBOX, ParseUnsigned);
     SendMessageA(RateBox, CB_RESETCONTENT, 0, 0);
     int count = 0;
     for (int k = -RateSteps; k <= RateSteps; ++k) {
         double value = typed + k * RateStep;
         if (value > 0) {
-            SendMessageA(RateBox, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(FormatNumber(value, 2)));
+            SendMessageA(RateBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(RateText(value)));
             ++count;
         }
     }
-    SendMessageA(RateBox, CB_SETCURSEL, count - (RateSteps + 1), 0);
+    SelectOrKeep(RateBox, count - (RateSteps + 1), held);
+}
+
+// Up and Down on a closed box step through its list from the selected item.
+// The list is built afresh from the box's text first, so they step from
+// what the box holds now, not from the list of an earlier drop-down.
+static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND box = GetParent(edit);
+    bool rate = box == RateBox;
+    switch (message) {
+    case WM_KEYDOWN:
+        if ((wParam == VK_UP || wParam == VK_DOWN) &&
+            !SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
+            if (rate)
+                FillRateList();
+            else
+                FillMonthList();
+        }
+        break;
+    default:
+        break;
+    }
+    return CallWindowProcA(rate ? RateEditProc : MonthEditProc, edit, message, wParam, lParam);
+}
+
+static WNDPROC WatchEdit(HWND box)
+{
+    HWND edit = GetDlgItem(box, BoxEditId);
+    if (!edit)
+        return nullptr;
+    return reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TermEditProc)));
+}
+
+void WatchTermKeys()
+{
+    MonthEditProc = WatchEdit(MonthBox);
+    RateEditProc = WatchEdit(RateBox);
 }
 
 // A label click sends the calculator display's text, unchanged, into a box.

@@ -1,7 +1,8 @@
 // The six page formulas against the same annuities worked out independently
 // in quadruple precision (113-bit __float128, through log1p and expm1 rather
 // than pow), on a grid of terms and amounts, compared as the two-decimal
-// texts the pages show. Also the overflow results at the largest terms.
+// texts the pages show. Also the overflow results at the largest terms, and
+// the texts the term boxes and the output fields show.
 #include <float.h>
 #include <math.h>
 #include <quadmath.h>
@@ -9,6 +10,7 @@
 #include <string.h>
 
 #include "numtext/numtext.h"
+#include "panel/fieldtext.h"
 #include "panel/formulas.h"
 #include "tests/harness.h"
 
@@ -260,11 +262,119 @@ static void CheckOverflow()
     CHECK(isinf(FutureWorth(1, 1171, MaxRate, i)));
 }
 
+// What the term boxes show after a calculation, and the terms used.
+struct TermTextCase {
+    const char* typed;
+    int months;            // the Month box holding the text
+    const char* monthText;
+    double rate;           // the Interest Rate box holding the text
+    const char* rateText;
+};
+
+constexpr TermTextCase TermTextCases[] = {
+    {"360", 360, "360", 360, "360.00"},
+    {"7.8", 7, "7", 7.8, "7.80"},
+    {"8", 8, "8", 8, "8.00"},
+    {"12.7", 12, "12", 12.7, "12.70"},
+    {"360.9999", 360, "360", 360.9999, "360.9999"},
+    {"1199.5", 1199, "1199", 1000, "1000.00"},
+    {"0.5", 1, "1", 0.5, "0.50"},
+    {"0.1", 1, "1", 0.1, "0.10"},
+    {"0.05", 1, "1", 0.1, "0.10"},
+    {"6.125", 6, "6", 6.125, "6.125"},
+    {"12.3456789", 12, "12", 12.3456789, "12.3456789"},
+    {"12.34567890125", 12, "12", 12.3456789013, "12.3456789013"},  // rounded to ten
+    {"0.10000000004", 1, "1", 0.1, "0.10"},
+    {"999.99999999996", 999, "999", 1000, "1000.00"},
+    {"1.235", 1, "1", 1.2349999999999999, "1.235"},
+    {"", 1, "1", 0.1, "0.10"},
+    {"abc", 1, "1", 0.1, "0.10"},
+    {"-7.5", 7, "7", 7.5, "7.50"},
+    {"5000", 1200, "1200", 1000, "1000.00"},
+    {"99999999999999999999999999999", 1200, "1200", 1000, "1000.00"},
+    {"360 (30 Yrs)", 360, "360", 1000, "1000.00"},
+};
+
+static double Parsed(const char* text, int mode)
+{
+    char copy[FormatResultSize + 8];
+    snprintf(copy, sizeof copy, "%s", text);
+    return ParseNumber(copy, mode);
+}
+
+static void CheckTermTexts()
+{
+    for (const TermTextCase& row : TermTextCases) {
+        int months = MonthsUsed(Parsed(row.typed, ParseFirstWord));
+        CHECK_INT(months, row.months, row.typed);
+        CHECK_TEXT(MonthText(months), row.monthText, row.typed);
+        double rate = RateUsed(Parsed(row.typed, ParseUnsigned));
+        CHECK_DOUBLE(rate, row.rate, row.typed);
+        CHECK_TEXT(RateText(rate), row.rateText, row.typed);
+    }
+    // List items are written as the box writes a rate, unclamped.
+    CHECK_TEXT(RateText(6.125 - 6 * 0.05), "5.825", "rate item");
+    CHECK_TEXT(RateText(7.8 - 6 * 0.05), "7.50", "rate item");
+    CHECK_TEXT(RateText(2000.3), "2000.30", "rate item");
+}
+
+// Reading the shown texts again gives the same terms, bit for bit, and the
+// same texts: random texts of the characters users type, up to 29 long.
+static void CheckTermTextsSettle()
+{
+    static const char alphabet[] = "0123456789012345678901234567890123456789.. -a,%";
+    unsigned long long state = 0x9E3779B97F4A7C15ull;
+    int failures = 0;
+    for (int n = 0; n < 100000 && failures < 10; ++n) {
+        char typed[FieldTextSize];
+        state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+        int length = static_cast<int>(state % FieldTextSize);
+        for (int k = 0; k < length; ++k) {
+            state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+            typed[k] = alphabet[state % (sizeof alphabet - 1)];
+        }
+        typed[length] = '\0';
+
+        char shown[FormatResultSize + 8];
+        int months = MonthsUsed(Parsed(typed, ParseFirstWord));
+        snprintf(shown, sizeof shown, "%s", MonthText(months));
+        int again = MonthsUsed(Parsed(shown, ParseFirstWord));
+        bool ok = again == months && strcmp(MonthText(again), shown) == 0;
+
+        double rate = RateUsed(Parsed(typed, ParseUnsigned));
+        snprintf(shown, sizeof shown, "%s", RateText(rate));
+        double read = Parsed(shown, ParseUnsigned);
+        double rateAgain = RateUsed(read);
+        ok = ok && memcmp(&read, &rate, sizeof rate) == 0 &&
+             memcmp(&rateAgain, &rate, sizeof rate) == 0 && strcmp(RateText(rateAgain), shown) == 0;
+        if (!CheckTrue(ok, "term texts settle", __FILE__, __LINE__)) {
+            printf("    typed \"%s\": months %d, rate %.17g shown \"%s\", read again %.17g\n",
+                   typed, months, rate, shown, rateAgain);
+            ++failures;
+        }
+    }
+}
+
+// An output field shows a number, or says a result is too large for one.
+static void CheckResultTexts()
+{
+    const double inf = HUGE_VAL;
+    CHECK_TEXT(ResultText(inf, 1000), ResultTooLarge, "infinite result");
+    CHECK_TEXT(ResultText(inf, 0.01), ResultTooLarge, "infinite result of a cent");
+    CHECK_TEXT(ResultText(NAN, 0), "0.00", "infinity times an amount of 0");
+    CHECK_TEXT(ResultText(-NAN, 0), "0.00", "the processor's default not-a-number");
+    CHECK_TEXT(ResultText(20283868028.9, 1000000), "20283868028.90", "finite result");
+    CHECK_INT(strlen(ResultText(DBL_MAX, 1)), 309 + 3, "largest finite result in full");
+}
+
 int main(int argc, char** argv)
 {
     Verbose = argc > 1 && strcmp(argv[1], "-v") == 0;
     HarnessStart();
     CheckGrid();
     CheckOverflow();
+    CheckTermTexts();
+    CheckTermTextsSettle();
+    CheckResultTexts();
     return HarnessFinish("finance");
 }

@@ -79,12 +79,10 @@ static void SetRandomText(HWND field)
     SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-// An amount as a calculation writes it: digits, a point and two places, or
-// what the formatter writes for an infinite or undefined result.
-static bool IsAmountText(const char* text, int places)
+// A number as a calculation writes it: digits, then a point and between
+// minPlaces and maxPlaces places (none at all for 0).
+static bool IsNumberText(const char* text, int minPlaces, int maxPlaces)
 {
-    if (strcmp(text, "1.#J") == 0 || strcmp(text, "-1.#J") == 0)
-        return true;
     const char* p = text + (*text == '-');
     int whole = 0;
     while (*p >= '0' && *p <= '9') {
@@ -93,14 +91,20 @@ static bool IsAmountText(const char* text, int places)
     }
     if (whole == 0)
         return false;
-    if (places == 0)
+    if (maxPlaces == 0)
         return *p == '\0';
     if (*p++ != '.')
         return false;
-    for (int i = 0; i < places; ++i, ++p)
-        if (*p < '0' || *p > '9')
-            return false;
-    return *p == '\0';
+    int places = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        ++places;
+    return *p == '\0' && places >= minPlaces && places <= maxPlaces;
+}
+
+// An amount field: two places, or the words for a result beyond any number.
+static bool IsAmountText(const char* text)
+{
+    return IsNumberText(text, 2, 2) || strcmp(text, "Value is too large") == 0;
 }
 
 static int Calculations;
@@ -110,13 +114,13 @@ static void CheckCalculation(HWND page)
     ++Calculations;
     char what[160];
     wsprintfA(what, "left field \"%.100s\"", ItemText(page, IDC_LEFTFIELD));
-    CheckTrue(IsAmountText(ItemText(page, IDC_LEFTFIELD), 2), what, __FILE__, __LINE__);
+    CheckTrue(IsAmountText(ItemText(page, IDC_LEFTFIELD)), what, __FILE__, __LINE__);
     wsprintfA(what, "right field \"%.100s\"", ItemText(page, IDC_RIGHTFIELD));
-    CheckTrue(IsAmountText(ItemText(page, IDC_RIGHTFIELD), 2), what, __FILE__, __LINE__);
+    CheckTrue(IsAmountText(ItemText(page, IDC_RIGHTFIELD)), what, __FILE__, __LINE__);
     wsprintfA(what, "month box \"%.100s\"", ItemText(MainPanel, IDC_MONTHBOX));
-    CheckTrue(IsAmountText(ItemText(MainPanel, IDC_MONTHBOX), 0), what, __FILE__, __LINE__);
+    CheckTrue(IsNumberText(ItemText(MainPanel, IDC_MONTHBOX), 0, 0), what, __FILE__, __LINE__);
     wsprintfA(what, "rate box \"%.100s\"", ItemText(MainPanel, IDC_RATEBOX));
-    CheckTrue(IsAmountText(ItemText(MainPanel, IDC_RATEBOX), 2), what, __FILE__, __LINE__);
+    CheckTrue(IsNumberText(ItemText(MainPanel, IDC_RATEBOX), 2, 10), what, __FILE__, __LINE__);
 }
 
 

@@ -30,9 +30,10 @@ constexpr MonthCase MonthCases[] = {
     {"", 1, "1"},
     {"abc", 1, "1"},
     {"0.5", 1, "1"},
-    {"12.7", 12, "13"},          // truncated for use, rounded for show
-    {"360.9999", 360, "361"},
-    {"1199.9995", 1199, "1200"},
+    {"12.7", 12, "12"},          // the box shows the count used
+    {"360.9999", 360, "360"},
+    {"1199.5", 1199, "1199"},
+    {"1199.9995", 1199, "1199"},
     {"1 000", 1, "1"},           // cut at the first blank
     {"24 months", 24, "24"},
     {"-60", 60, "60"},           // the minus sign is dropped
@@ -57,27 +58,50 @@ constexpr RateCase RateCases[] = {
     {"-7.5", 7.5, "7.50"},
     {"7.8%", 7.8, "7.80"},
     {"7,80", 780.0, "780.00"},
-    {"1.235", 1.2349999999999999, "1.23"},
+    {"1.235", 1.2349999999999999, "1.235"},
+    {"0.5", 0.5, "0.50"},
+    {"6.125", 6.125, "6.125"},
+    {"12.3456789", 12.3456789, "12.3456789"},
+    {"12.345678901234", 12.3456789012, "12.3456789012"},  // ten places at most
+    {"0.09999999999", 0.1, "0.10"},
+    {"999.99999999999", 1000.0, "1000.00"},
     {"99999999999999999999999999999", 1000.0, "1000.00"},
 };
 
+// A second "Calculate It" with nothing changed must show the same four texts.
+static void CalculateAgain(const char* what)
+{
+    char before[4][64];
+    const int ids[4] = {IDC_MONTHBOX, IDC_RATEBOX, IDC_LEFTFIELD, IDC_RIGHTFIELD};
+    for (int i = 0; i < 4; ++i)
+        lstrcpynA(before[i], ItemText(i < 2 ? MainPanel : LoanPage, ids[i]), 64);
+    Calculate();
+    for (int i = 0; i < 4; ++i)
+        CHECK_TEXT(ItemText(i < 2 ? MainPanel : LoanPage, ids[i]), before[i], what);
+}
+
 static void CheckReadTerms()
 {
+    Click(LoanPage, IDC_LEFTTORIGHT);
     for (const MonthCase& row : MonthCases) {
         SetTerms(row.typed, "8");
+        SetItemText(LoanPage, IDC_LEFTFIELD, "10000");
         Calculate();
         char what[96];
         wsprintfA(what, "month box \"%s\"", row.typed);
         CHECK_INT(Months, row.months, what);
         CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), row.shown, what);
+        CalculateAgain(what);
     }
     for (const RateCase& row : RateCases) {
         SetTerms("360", row.typed);
+        SetItemText(LoanPage, IDC_LEFTFIELD, "10000");
         Calculate();
         char what[96];
         wsprintfA(what, "rate box \"%s\"", row.typed);
         CHECK_DOUBLE(AnnualRate, row.rate, what);
         CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.shown, what);
+        CalculateAgain(what);
     }
 
     // The monthly rate is built from 0.0008333333333333333, one unit in the
@@ -111,6 +135,25 @@ static const char* ListItem(HWND box, int index)
     return text;
 }
 
+// The month box's text before and after its list has dropped down, and the
+// item selected: the one whose count the box holds, read as a calculation
+// reads it, or none, and then the box keeps its text.
+struct MonthListCase {
+    const char* held;
+    int selected;
+    const char* shown;
+};
+
+constexpr MonthListCase MonthListCases[] = {
+    {"360", 9, "360 (30 Yrs)"},
+    {"240", 7, "240 (20 Yrs)"},
+    {"12.7", 0, " 12 ( 1 Yr )"},
+    {"100", -1, "100"},
+    {"", -1, ""},
+    {"abc", -1, "abc"},
+    {"999 (x)", -1, "999 (x)"},
+};
+
 static void CheckMonthList()
 {
     static const char* const items[] = {
@@ -118,15 +161,16 @@ static void CheckMonthList()
         "120 (10 Yrs)", "180 (15 Yrs)", "240 (20 Yrs)", "300 (25 Yrs)", "360 (30 Yrs)",
     };
     // Whatever the box held, and however often it drops down: the same ten.
-    static const char* const held[] = {"360", "", "999 (x)"};
-    for (const char* text : held) {
-        SetItemText(MainPanel, IDC_MONTHBOX, text);
+    for (const MonthListCase& row : MonthListCases) {
+        SetItemText(MainPanel, IDC_MONTHBOX, row.held);
         DropDown(MonthBox);
-        CHECK_INT(SendMessageA(MonthBox, CB_GETCOUNT, 0, 0), 10, "month items");
+        char what[96];
+        wsprintfA(what, "month list with \"%s\"", row.held);
+        CHECK_INT(SendMessageA(MonthBox, CB_GETCOUNT, 0, 0), 10, what);
         for (int i = 0; i < 10; ++i)
-            CHECK_TEXT(ListItem(MonthBox, i), items[i], "month item");
-        CHECK_INT(SendMessageA(MonthBox, CB_GETCURSEL, 0, 0), 0, "month selection");
-        CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), " 12 ( 1 Yr )", "month box after drop");
+            CHECK_TEXT(ListItem(MonthBox, i), items[i], what);
+        CHECK_INT(SendMessageA(MonthBox, CB_GETCURSEL, 0, 0), row.selected, what);
+        CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), row.shown, what);
     }
     // A picked item is read as its count only.
     SendMessageA(MonthBox, CB_SETCURSEL, 9, 0);
@@ -154,8 +198,9 @@ constexpr RateListCase RateListCases[] = {
     {"0.1", 8, 1, "0.05", "0.40", "0.10"},
     {"0.02", 7, 0, "0.02", "0.32", "0.02"},
     {"0.3", 12, 5, "0.05", "0.60", "0.30"},  // 0.3 - 6 * 0.05 is a hair below 0
+    {"6.125", 13, 6, "5.825", "6.425", "6.125"},  // items written as the box
     {"", 6, -1, "0.05", "0.30", ""},
-    {"abc", 6, -1, "0.05", "0.30", ""},
+    {"abc", 6, -1, "0.05", "0.30", "abc"},  // nothing to select: the box keeps its text
     {"2000", 13, 6, "1999.70", "2000.30", "2000.00"},  // not clamped here
     {"-1", 13, 6, "0.70", "1.30", "1.00"},
     // 29 digits: items of 33 characters, listed in full. They are all the
@@ -203,6 +248,47 @@ static void CheckRateList()
     CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), "48", "month box after other codes");
 }
 
+// Keys as they arrive from the keyboard at a box's edit field: the typed
+// text replaces the selected one, then Up or Down steps through the list.
+// The list was dropped down around "before" first, so a list that is not
+// rebuilt from the typed text steps from the wrong place.
+struct ArrowCase {
+    int box;
+    const char* before;
+    const char* typed;
+    WPARAM key;
+    const char* shown;
+};
+
+constexpr ArrowCase ArrowCases[] = {
+    {IDC_RATEBOX, "7.80", "9", VK_DOWN, "9.05"},
+    {IDC_RATEBOX, "7.80", "9", VK_UP, "8.95"},
+    {IDC_RATEBOX, "7.80", "6.125", VK_DOWN, "6.175"},
+    {IDC_MONTHBOX, "360", "240", VK_DOWN, "300 (25 Yrs)"},
+    {IDC_MONTHBOX, "60", "240", VK_UP, "180 (15 Yrs)"},
+};
+
+static void CheckArrowKeys()
+{
+    for (const ArrowCase& row : ArrowCases) {
+        HWND box = GetDlgItem(MainPanel, row.box);
+        SetItemText(MainPanel, row.box, row.before);
+        DropDown(box);
+        HWND edit = GetDlgItem(box, 1001);
+        CHECK(edit != nullptr);
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (const char* c = row.typed; *c; ++c)
+            PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
+        PostMessageA(edit, WM_KEYDOWN, row.key, 1);
+        PostMessageA(edit, WM_KEYUP, row.key, 0xC0000001);
+        Pump();
+        char what[96];
+        wsprintfA(what, "\"%s\" typed, then %s", row.typed, row.key == VK_UP ? "Up" : "Down");
+        CHECK_TEXT(ItemText(MainPanel, row.box), row.shown, what);
+    }
+}
+
 // A label click copies the display's text, unchanged, into its box; the
 // next calculation reads it.
 struct LabelCase {
@@ -220,7 +306,7 @@ constexpr LabelCase LabelCases[] = {
     {IDC_MONTHLABEL, STN_CLICKED, "-", "-", 1, "8.00"},
     {IDC_RATELABEL, STN_CLICKED, "12.5", "12.5", 360, "12.50"},
     {IDC_RATELABEL, STN_CLICKED, "Cannot divide by 0", "Cannot divide by 0", 360, "0.10"},
-    {IDC_RATELABEL, STN_DBLCLK, "-3.3333333333", "-3.3333333333", 360, "3.33"},
+    {IDC_RATELABEL, STN_DBLCLK, "-3.3333333333", "-3.3333333333", 360, "3.3333333333"},
     // The display is read 29 characters at a time.
     {IDC_RATELABEL, STN_CLICKED, "1234567890123456789012345678901",
      "12345678901234567890123456789", 360, "1000.00"},
@@ -263,6 +349,7 @@ int main()
     CheckReadTerms();
     CheckMonthList();
     CheckRateList();
+    CheckArrowKeys();
     CheckLabels();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);

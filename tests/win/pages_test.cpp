@@ -83,17 +83,22 @@ constexpr Calculation Calculations[] = {
     {Investment, "360", "8", R, "abc", "0.00", "0.00", "360", "8.00"},
     // Terms read, clamped and rewritten by the calculation.
     {Loan, "", "8", L, "80000", "80000.00", "80533.33", "1", "8.00"},
-    // The rate used is the one read, not the one shown with two decimals.
-    {Loan, "360 (30 Yrs)", "8.001", L, "80000", "80000.00", "587.07", "360", "8.00"},
+    // The rate used is the rate shown, with up to ten places; below 1 percent
+    // it keeps its two places.
+    {Loan, "360 (30 Yrs)", "8.001", L, "80000", "80000.00", "587.07", "360", "8.001"},
+    {Loan, "12", "0.5", L, "1000", "1000.00", "83.56", "12", "0.50"},
     {Saving, " 12 ( 1 Yr )", "-6", L, "100", "100.00", "1233.56", "12", "6.00"},
-    // Rate 1000 over 1200 months: (1 + i)^n overflows to infinity.
+    // Rate 1000 over 1200 months: (1 + i)^n overflows to infinity. Results
+    // are proportional to the amount: 0 gives 0, any other is too large.
     {Loan, "1200", "1000", L, "1000", "1000.00", "833.33", "1200", "1000.00"},
     {Loan, "5000", "2000", R, "1000", "1000.00", "1200.00", "1200", "1000.00"},
-    {Investment, "1200", "1000", L, "1000", "1000.00", "1.#J", "1200", "1000.00"},
+    {Investment, "1200", "1000", L, "1000", "1000.00", "Value is too large", "1200",
+     "1000.00"},
     {Investment, "1200", "1000", R, "1000", "1000.00", "0.00", "1200", "1000.00"},
-    {Investment, "1200", "1000", L, "0", "0.00", "-1.#J", "1200", "1000.00"},
-    {Saving, "1200", "1000", L, "1000", "1000.00", "1.#J", "1200", "1000.00"},
-    {Saving, "1200", "1000", L, "", "0.00", "-1.#J", "1200", "1000.00"},
+    {Investment, "1200", "1000", L, "0", "0.00", "0.00", "1200", "1000.00"},
+    {Saving, "1200", "1000", L, "1000", "1000.00", "Value is too large", "1200",
+     "1000.00"},
+    {Saving, "1200", "1000", L, "", "0.00", "0.00", "1200", "1000.00"},
     {Saving, "1200", "1000", R, "1000", "1000.00", "0.00", "1200", "1000.00"},
     // 29 characters of a 42-digit amount are still above the cap.
     {Investment, "1200", "100", R, "518235919421682820000000000000000000000000.00",
