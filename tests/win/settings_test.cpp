@@ -1,10 +1,10 @@
-// The whole window at a display setting: run by settings.sh in a Wine prefix
-// of that setting (its DPI, with or without Wine's bitmap fonts), given the
-// setting as "settings_test DPI wine|default". Every shown control lies
-// inside the main window's client area, every text fits its control,
-// measured with the control's own font, on every page; the page fields hold
-// the longest amount and a 12-digit result whole, and a longer text is marked
-// and shown whole in the field's tip.
+// The whole window at a display setting: run by settings.sh in the Wine
+// prefix of one setting (a DPI, with or without Wine's bitmap fonts), which
+// it is given as "settings_test DPI wine|default". On every page, every
+// shown control lies inside the main window's client area and every text
+// fits its control, measured with the control's own font; the page fields
+// hold the longest amount and a 12-digit result whole, and a longer text is
+// marked at the field's end and shown whole in the field's tip.
 #include <stdlib.h>
 #include <string.h>
 
@@ -17,7 +17,8 @@ static char Where[64];  // the setting and the page, for the messages
 static SIZE TextExtent(HWND control, const char* text)
 {
     HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font);
     SIZE size = {};
     GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
     SelectObject(dc, old);
@@ -25,34 +26,40 @@ static SIZE TextExtent(HWND control, const char* text)
     return size;
 }
 
-static void Report(bool ok, HWND control, const char* text, const char* what, LONG need, LONG have)
+// A check about one control, named by the setting, the page and the control.
+static bool Report(bool ok, HWND control, const char* text, const char* what)
 {
-    char message[160];
-    wsprintfA(message, "%s: %s %d \"%s\" %s", Where, ClassOf(control), GetDlgCtrlID(control),
+    char message[200];
+    wsprintfA(message, "%s: %s %d \"%.60s\" %s", Where, ClassOf(control), GetDlgCtrlID(control),
               text, what);
-    if (!CheckTrue(ok, message, __FILE__, __LINE__))
-        printf("    needs %ld pixels, has %ld\n", need, have);
+    return CheckTrue(ok, message, __FILE__, __LINE__);
 }
 
-// The program really runs at the setting it was given: the DPI, and Wine's
-// bitmap "MS Sans Serif" or a TrueType font standing in for it.
+static void ReportFit(LONG need, LONG room, HWND control, const char* text, const char* what)
+{
+    if (!Report(need <= room, control, text, what))
+        printf("    needs %ld pixels, has %ld\n", need, room);
+}
+
+// The program runs at the setting it was given: the DPI, and Wine's bitmap
+// "MS Sans Serif" or a TrueType font standing in for it.
 static void CheckSetting()
 {
-    HDC screen = GetDC(nullptr);
-    CHECK_INT(GetDeviceCaps(screen, LOGPIXELSY), Dpi, "the prefix's DPI");
-    ReleaseDC(nullptr, screen);
     HDC dc = GetDC(MainPanel);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(MainPanel, WM_GETFONT, 0, 0)));
+    CHECK_INT(GetDeviceCaps(dc, LOGPIXELSY), Dpi, "the prefix's DPI");
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(MainPanel, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(MainPanel, dc);
     CHECK_INT((metrics.tmPitchAndFamily & TMPF_TRUETYPE) == 0, WineFonts,
-              "the panel's font is Wine's bitmap font exactly when the prefix has it");
+              "the panel's font is Wine's bitmap font where the prefix has it");
 }
 
 // The window keeps its place; at 96 DPI with Wine's fonts it keeps its
-// size, elsewhere its client area holds the whole panel. The host fills it.
+// size, elsewhere its client area holds the whole panel, grown no further
+// than the panel needs. The host fills it.
 static void CheckWindow()
 {
     RECT frame, client, panel;
@@ -68,15 +75,14 @@ static void CheckWindow()
         CHECK_RECT(frame, (RECT{10, 10, 484, 237}), "474 x 227 at the reference setting");
     } else {
         CHECK(panel.right <= client.right && panel.bottom <= client.bottom);
-        // Grown only as far as the panel needs in the direction that needed it.
         CHECK(client.right == panel.right || frame.right - frame.left == 474);
         CHECK(client.bottom == panel.bottom || frame.bottom - frame.top == 227);
     }
     CHECK_RECT(RectInParent(PanelHost), client, "host fills the client area");
 }
 
-// The room a button leaves its text: a push button's frame, or a radio
-// button's circle and the gap after it.
+// The width a button leaves its text: inside a push button's frame, or
+// after a radio button's circle and the gap that follows it.
 static LONG ButtonRoom(HWND button, LONG width)
 {
     switch (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) {
@@ -90,7 +96,7 @@ static LONG ButtonRoom(HWND button, LONG width)
 }
 
 // One shown control of the panel or of a page: inside the main window's
-// client area, and its text, if it has one, fits.
+// client area, and its text, if it has one, whole.
 static void CheckControl(HWND control)
 {
     RECT client, r, inner;
@@ -98,33 +104,32 @@ static void CheckControl(HWND control)
     MapWindowPoints(MainWindow, nullptr, reinterpret_cast<POINT*>(&client), 2);
     GetWindowRect(control, &r);
     GetClientRect(control, &inner);
-    const char* text = TextOf(control);
+    char text[64];
+    lstrcpynA(text, TextOf(control), sizeof text);
     Report(r.left >= client.left && r.top >= client.top && r.right <= client.right &&
                r.bottom <= client.bottom,
-           control, text, "lies inside the client area", r.right, client.right);
-    if (!*text)
+           control, text, "lies inside the client area");
+    if (!text[0])
         return;
-    char name[64];
-    lstrcpyA(name, ClassOf(control));
+    const char* name = ClassOf(control);
     SIZE need = TextExtent(control, text);
     if (lstrcmpiA(name, "Static") == 0) {
-        Report(need.cx <= inner.right, control, text, "text fits across", need.cx, inner.right);
-        Report(need.cy <= inner.bottom, control, text, "text fits down", need.cy, inner.bottom);
+        ReportFit(need.cx, inner.right, control, text, "text fits across");
+        ReportFit(need.cy, inner.bottom, control, text, "text fits down");
     } else if (lstrcmpiA(name, "Button") == 0) {
-        LONG room = ButtonRoom(control, inner.right);
-        Report(need.cx <= room, control, text, "text fits across", need.cx, room);
-        Report(need.cy <= inner.bottom, control, text, "text fits down", need.cy, inner.bottom);
+        ReportFit(need.cx, ButtonRoom(control, inner.right), control, text, "text fits across");
+        ReportFit(need.cy, inner.bottom, control, text, "text fits down");
     } else if (lstrcmpiA(name, "ComboBox") == 0) {
-        // The term boxes: the text whole in the box's edit field.
+        // A term box: its text whole in the box's edit field.
         HWND edit = FindWindowExA(control, nullptr, "Edit", nullptr);
         RECT format = {};
         SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-        LONG room = format.right - format.left;
-        LONG width = TextExtent(edit, text).cx;
-        Report(width <= room, control, text, "text shows whole", width, room);
+        ReportFit(TextExtent(edit, text).cx, format.right - format.left, control, text,
+                  "text shows whole");
     }
 }
 
+// Each tab's text inside its item, with two pixels of frame on each side.
 static void CheckTabItems()
 {
     const char* labels[] = {"Loan", "Investment", "Saving"};
@@ -132,10 +137,8 @@ static void CheckTabItems()
         RECT item = {};
         SendMessageA(TabStrip, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
         SIZE need = TextExtent(TabStrip, labels[i]);
-        // Two pixels of the tab's frame on each side.
-        LONG across = item.right - item.left - 4, down = item.bottom - item.top - 4;
-        Report(need.cx <= across, TabStrip, labels[i], "tab text fits across", need.cx, across);
-        Report(need.cy <= down, TabStrip, labels[i], "tab text fits down", need.cy, down);
+        ReportFit(need.cx, item.right - item.left - 4, TabStrip, labels[i], "tab text fits across");
+        ReportFit(need.cy, item.bottom - item.top - 4, TabStrip, labels[i], "tab text fits down");
     }
 }
 
@@ -144,6 +147,12 @@ static HWND Mark(HWND field)
     return GetWindow(field, GW_CHILD);
 }
 
+static bool Marked(HWND field)
+{
+    return IsWindowVisible(Mark(field)) != FALSE;
+}
+
+// The text of a field's tip, from the program's tip window.
 static const char* TipText(HWND page, HWND field)
 {
     static char text[1024];
@@ -173,53 +182,58 @@ struct FieldText {
 };
 
 constexpr FieldText FieldTexts[] = {
-    {"10000000000.00", true},                // the input cap
-    {"999999999999.99", true},               // the largest result below 10^12
-    {"1000000000000000000000.00", false},    // 10^21
+    {"10000000000.00", true},             // the input cap
+    {"999999999999.99", true},            // the largest result below 10^12
+    {"1000000000000000000000.00", false},
     {"518235919421682815071867158069893888219279.00", false},
     {"", true},
 };
 
+static void CheckFieldText(HWND page, HWND field, const FieldText& row)
+{
+    SetWindowTextA(field, row.text);
+    if (row.fits) {
+        RECT format = {};
+        SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        ReportFit(TextExtent(field, row.text).cx, format.right - format.left, field, row.text,
+                  "shows whole");
+        Report(!Marked(field), field, row.text, "is not marked");
+        Report(!*TipText(page, field), field, row.text, "has no tip");
+        return;
+    }
+    RECT client, mark;
+    GetClientRect(field, &client);
+    MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(Mark(field), &mark);
+    Report(Marked(field) && mark.right == client.right && mark.top == client.top &&
+               mark.bottom == client.bottom && mark.left > client.left,
+           field, row.text, "is marked at the field's right end");
+    Report(strcmp(TipText(page, field), row.text) == 0, field, row.text,
+           "shows whole in the tip");
+}
+
 static void CheckFields(HWND page)
 {
+    HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
     const int fields[] = {IDC_LEFTFIELD, IDC_RIGHTFIELD};
     for (int id : fields) {
         HWND field = GetDlgItem(page, id);
-        SetFocus(GetDlgItem(MainPanel, IDC_KEY7));
-        for (const FieldText& row : FieldTexts) {
-            SetItemText(page, id, row.text);
-            RECT format = {};
-            SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-            LONG width = TextExtent(field, row.text).cx, room = format.right - format.left;
-            if (row.fits) {
-                Report(width <= room, field, row.text, "shows whole", width, room);
-                Report(!IsWindowVisible(Mark(field)), field, row.text, "is not marked", 0, 0);
-                Report(!*TipText(page, field), field, row.text, "has no tip", 0, 0);
-                continue;
-            }
-            RECT client, mark;
-            GetClientRect(field, &client);
-            MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&client), 2);
-            GetWindowRect(Mark(field), &mark);
-            Report(IsWindowVisible(Mark(field)), field, row.text, "is marked", 0, 0);
-            Report(mark.right == client.right && mark.top == client.top &&
-                       mark.bottom == client.bottom && mark.left > client.left,
-                   field, row.text, "is marked at the field's right end", mark.right,
-                   client.right);
-            CHECK_TEXT(TipText(page, field), row.text, "the tip shows the whole text");
-        }
-        // Being edited, the field shows its end unmarked; left, it is marked again.
-        SetItemText(page, id, FieldTexts[2].text);
+        SetFocus(key7);
+        for (const FieldText& row : FieldTexts)
+            CheckFieldText(page, field, row);
+        // Being edited, the field shows its end unmarked; left, marked again.
+        SetWindowTextA(field, FieldTexts[2].text);
         SetFocus(field);
-        Report(!IsWindowVisible(Mark(field)), field, "", "unmarked while focused", 0, 0);
-        SetFocus(GetDlgItem(MainPanel, IDC_KEY7));
-        Report(IsWindowVisible(Mark(field)), field, "", "marked after the focus left", 0, 0);
-        SetItemText(page, id, "");
+        Report(!Marked(field), field, "", "is not marked while focused");
+        SetFocus(key7);
+        Report(Marked(field), field, "", "is marked again once the focus left");
+        SetWindowTextA(field, "");
     }
 }
 
-// Calculated results go the same way: 10^10 at the start-up terms grows to
-// a 12-digit future worth; 1 at 100 percent over 1200 months to 42 digits.
+// Results of a calculation go the same way: 10^10 at the start-up terms
+// grows to a 12-digit future worth, 1 at 100 percent over 1200 months to 42
+// digits.
 static void CheckCalculatedResults(HWND investment)
 {
     struct Result {
@@ -232,19 +246,18 @@ static void CheckCalculatedResults(HWND investment)
         {"360", "7.80", "10000000000", true},
         {"1200", "100", "1", false},
     };
+    HWND field = GetDlgItem(investment, IDC_RIGHTFIELD);
     for (const Result& row : results) {
         SetItemText(MainPanel, IDC_MONTHBOX, row.months);
         SetItemText(MainPanel, IDC_RATEBOX, row.rate);
         SetItemText(investment, IDC_LEFTFIELD, row.amount);
         Click(investment, IDC_LEFTTORIGHT);
         Click(investment, IDC_CALCULATE);
-        HWND field = GetDlgItem(investment, IDC_RIGHTFIELD);
-        const char* text = TextOf(field);
         char result[400];
-        lstrcpynA(result, text, sizeof result);
-        Report(IsWindowVisible(Mark(field)) != row.fits, field, result, "marked when too long",
-               0, 0);
-        CHECK_TEXT(TipText(investment, field), row.fits ? "" : result, "tip of a result");
+        lstrcpynA(result, TextOf(field), sizeof result);
+        Report(Marked(field) != row.fits, field, result, "is marked when too long");
+        Report(strcmp(TipText(investment, field), row.fits ? "" : result) == 0, field, result,
+               "is in the tip when too long");
     }
     SetItemText(MainPanel, IDC_MONTHBOX, "360");
     SetItemText(MainPanel, IDC_RATEBOX, "7.80");
