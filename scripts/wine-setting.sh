@@ -5,9 +5,10 @@
 # has them (dialogs measure as on Windows); "default" removes them, as in a
 # default prefix, where a wider font stands in for "MS Sans Serif".
 # A setting's prefix is a copy of the project's prefix under build/, with
-# hard links for drive_c (about 700 MB that nothing writes into) and copies
-# of the registry files, in which LogPixels is set; the DPI is read when a
-# Wine server starts, so each setting needs a server of its own.
+# hard links for drive_c (about 700 MB that nothing writes into; a plain copy
+# where the file system has no hard links) and copies of the registry files,
+# in which LogPixels is set. The DPI is read when a Wine server starts, so
+# each setting needs a server of its own.
 . "$(dirname "$0")/wine-env.sh"
 dpi=$1
 fonts=$2
@@ -20,7 +21,8 @@ if [ ! -f "$stamp" ]; then
   "$LEDGERLY_ROOT/scripts/wine-prefix.sh" || exit 1
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  cp -al "$base/drive_c" "$prefix/drive_c" || exit 1
+  cp -al "$base/drive_c" "$prefix/drive_c" 2>/dev/null ||
+    { rm -rf "$prefix/drive_c"; cp -a "$base/drive_c" "$prefix/drive_c"; } || exit 1
   cp -a "$base/dosdevices" "$base/.update-timestamp" "$base"/*.reg "$prefix/" || exit 1
   if [ "$fonts" = default ]; then
     for f in /usr/share/wine/fonts/*; do
