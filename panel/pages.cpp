@@ -90,9 +90,11 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, const PageFormul
     switch (message) {
     case WM_INITDIALOG:
         SetDirection(page, LeftToRight);
+        AddLongTextMarks(page);
         return FALSE;
     case WM_COMMAND:
         OnPageCommand(page, LOWORD(wParam), formulas);
+        ShowLongText(page, LOWORD(wParam));
         return FALSE;
     default:
         return FALSE;

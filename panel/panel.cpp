@@ -29,10 +29,37 @@ static PageEntry Pages[] = {
 };
 constexpr int PageCount = sizeof Pages / sizeof Pages[0];
 
+// Pixel sizes of the panel, chosen with "MS Sans Serif" 8 at 96 DPI, where
+// 4 x 8 dialog units measure 6 x 13 pixels. They grow with the panel's own
+// dialog units, so a larger DPI or a wider font standing in for "MS Sans
+// Serif" gets them in proportion, and that reference gets them unchanged.
+constexpr int ReferenceUnitWidth = 6;
+constexpr int ReferenceUnitHeight = 13;
+
 // Tab items: a quarter of the strip's width, 20 pixels high, padded 20 by 3.
 constexpr int TabItemHeight = 20;
 constexpr int TabPaddingX = 20;
 constexpr int TabPaddingY = 3;
+
+// The term boxes' widths, and their height with the list dropped down.
+constexpr int RateBoxWidth = 50;
+constexpr int MonthBoxWidth = 80;
+constexpr int DroppedHeight = 500;
+
+// A reference width or height in the panel's pixels, rounded.
+static int ScaleWidth(HWND panel, int pixels)
+{
+    RECT unit = {0, 0, 4, 8};
+    MapDialogRect(panel, &unit);
+    return (pixels * unit.right + ReferenceUnitWidth / 2) / ReferenceUnitWidth;
+}
+
+static int ScaleHeight(HWND panel, int pixels)
+{
+    RECT unit = {0, 0, 4, 8};
+    MapDialogRect(panel, &unit);
+    return (pixels * unit.bottom + ReferenceUnitHeight / 2) / ReferenceUnitHeight;
+}
 
 // SetWindowPos flags for a new page: keep the template's place, come first
 // among the panel's children (above the tab strip), and show.
@@ -49,8 +76,11 @@ void CreateMainPanel()
 
     RECT client = {};
     GetClientRect(TabStrip, &client);
-    SendMessageA(TabStrip, TCM_SETITEMSIZE, 0, MAKELPARAM(client.right / 4, TabItemHeight));
-    SendMessageA(TabStrip, TCM_SETPADDING, 0, MAKELPARAM(TabPaddingX, TabPaddingY));
+    SendMessageA(TabStrip, TCM_SETITEMSIZE, 0,
+                 MAKELPARAM(client.right / 4, ScaleHeight(MainPanel, TabItemHeight)));
+    SendMessageA(TabStrip, TCM_SETPADDING, 0,
+                 MAKELPARAM(ScaleWidth(MainPanel, TabPaddingX),
+                            ScaleHeight(MainPanel, TabPaddingY)));
     for (int i = 0; i < PageCount; ++i) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT | TCIF_IMAGE;
@@ -68,10 +98,12 @@ void CreateMainPanel()
 static void OnInitPanel(HWND panel)
 {
     RateBox = GetDlgItem(panel, IDC_RATEBOX);
-    SetWindowPos(RateBox, HWND_TOP, 0, 0, 50, 500, SWP_NOMOVE);
+    SetWindowPos(RateBox, HWND_TOP, 0, 0, ScaleWidth(panel, RateBoxWidth),
+                 ScaleHeight(panel, DroppedHeight), SWP_NOMOVE);
     SendMessageA(RateBox, CB_SETCURSEL, 0, 0);
     MonthBox = GetDlgItem(panel, IDC_MONTHBOX);
-    SetWindowPos(MonthBox, HWND_BOTTOM, 0, 0, 80, 500, SWP_NOMOVE);
+    SetWindowPos(MonthBox, HWND_BOTTOM, 0, 0, ScaleWidth(panel, MonthBoxWidth),
+                 ScaleHeight(panel, DroppedHeight), SWP_NOMOVE);
     SendMessageA(MonthBox, CB_SETCURSEL, 0, 0);
 }
 

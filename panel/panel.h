@@ -39,4 +39,8 @@ INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Page fields too narrow for their text (longtext.cpp): a mark and a tip.
+void AddLongTextMarks(HWND page);
+void ShowLongText(HWND page, int id);
+
 #endif

@@ -1,11 +1,14 @@
 #!/bin/sh
 # Renders the pictures in docs/ on a virtual display: the window at start-up,
-# each page after a calculation, and the Help and About boxes.
+# each page after a calculation, a result too long for its field, the Help
+# and About boxes; then the worked example at 120 and 144 DPI and in a
+# default Wine prefix (without Wine's bitmap fonts), each in a prefix and
+# with a Wine server of its own.
 . "$(dirname "$0")/wine-env.sh"
 export LEDGERLY_EXE="$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")"
 export LEDGERLY_PROBE="$(dirname "$LEDGERLY_EXE")/tests/win/probe.exe"
 mkdir -p "$LEDGERLY_ROOT/docs"
-exec xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   set -u
   docs="$LEDGERLY_ROOT/docs"
   probe() { "$WINE" "$LEDGERLY_PROBE" "$@" 2>/dev/null | tr -d "\r"; }
@@ -38,6 +41,20 @@ exec xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   click page:1008
   shot main saving.png
 
+  # 1 at 100 percent over 1200 months: 42 digits, marked, whole in the tip.
+  probe command 40005
+  probe settext page:1010 1
+  probe settext panel:1001 1200
+  probe settext panel:1002 100
+  click page:1008
+  set -- $(probe center page:1005)
+  xdotool mousemove "$1" "$2"
+  sleep 1.5
+  set -- $(probe rect main)
+  import -window root -crop "$(($3 + 60))x$4+$1+$2" +repage "$docs/long-result.png"
+  echo docs/long-result.png
+  xdotool mousemove 700 500
+
   probe command 40004
   sleep 0.5
   shot box help.png
@@ -49,4 +66,26 @@ exec xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   click box:1
   probe command 40001
   wait
-  wineserver -w'
+  wineserver -w
+
+  # The worked example at another setting.
+  setting() {
+    WINEPREFIX=$("$LEDGERLY_ROOT/scripts/wine-setting.sh" "$1" "$2") || exit 1
+    export WINEPREFIX
+    wineserver -p >/dev/null 2>&1 </dev/null
+    "$WINE" wineboot >/dev/null 2>&1 </dev/null
+    "$WINE" "$LEDGERLY_EXE" >/dev/null 2>&1 &
+    [ "$(probe wait)" = ok ] || exit 1
+    probe settext page:1010 80000
+    probe settext panel:1002 8
+    click page:1008
+    xdotool mousemove 1000 750
+    shot main "$3"
+    probe command 40001
+    wait
+    wineserver -k
+    wineserver -w
+  }
+  setting 120 wine dpi120.png
+  setting 144 wine dpi144.png
+  setting 96 default default-prefix.png'

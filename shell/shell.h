@@ -32,4 +32,7 @@ void HandleMenuCommand(HWND window, WORD id);
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK HelpBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The main window grown to hold the panel where it does not fit (fit.cpp).
+void FitWindowToPanel(HWND window);
+
 #endif

@@ -26,6 +26,7 @@ static LRESULT OnCreate(HWND window)
     PanelHost = host;
     CreateMainPanel();
     SelectTab(0);
+    FitWindowToPanel(window);
     return 0;
 }
 

@@ -6,11 +6,14 @@
                                        import DLLs; with API_LIST, every imported
                                        function must be on that list
   pecheck.py version EXE               the VERSIONINFO resource
+  pecheck.py resources EXE             the manifest (asInvoker, DPI aware, no common
+                                       controls 6) and the icon's six sizes
 
 Prints what it checked; exits 1 on the first failed group of checks.
 """
 import struct
 import sys
+import xml.etree.ElementTree as ElementTree
 
 ALLOWED_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll"}
 MACHINE = {"i686": 0x14C, "x86_64": 0x8664}
@@ -21,6 +24,17 @@ NX_COMPAT = 0x0100
 SCN_EXECUTE = 0x20000000
 SCN_WRITE = 0x80000000
 RT_VERSION = 16
+RT_ICON = 3
+RT_GROUP_ICON = 14
+RT_MANIFEST = 24
+PROGRAM_ICON = 103
+ICON_SIZES = [16, 20, 24, 32, 40, 48]
+# Windows Vista, 7, 8, 8.1, and 10 and 11.
+SUPPORTED_OS = {
+    "{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+    "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+    "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+}
 
 
 class Pe:
@@ -88,8 +102,9 @@ class Pe:
             rva += 20
         return result
 
-    def resource(self, type_id):
-        """Data of the first resource of the given type (first name, first language)."""
+    def resource(self, type_id, name_id=None):
+        """Data of the first resource of the given type (the given or the first
+        name, first language)."""
         base_rva = self.dirs[2][0]
         if not base_rva:
             return None
@@ -104,7 +119,8 @@ class Pe:
         for level in range(3):
             found = None
             for ident, target in entries(node):
-                if level > 0 or (not ident & 0x80000000 and ident == type_id):
+                wanted = {0: type_id, 1: name_id}.get(level)
+                if wanted is None or (not ident & 0x80000000 and ident == wanted):
                     found = target
                     break
             if found is None:
@@ -225,6 +241,41 @@ def check_version(pe):
     check(bool(strings.get("FileDescription")), "has a FileDescription")
 
 
+def local_names(element):
+    """Every element under this one, by its name without the namespace."""
+    for e in element.iter():
+        yield e.tag.rsplit("}", 1)[-1], e
+
+
+def check_resources(pe):
+    manifest = pe.resource(RT_MANIFEST, 1)
+    check(manifest is not None, "has a manifest (RT_MANIFEST 1)")
+    if manifest is not None:
+        root = ElementTree.fromstring(manifest)
+        levels = [e.get("level") for name, e in local_names(root)
+                  if name == "requestedExecutionLevel"]
+        check(levels == ["asInvoker"], f"requested execution level asInvoker (found {levels})")
+        aware = [e.text.strip() for name, e in local_names(root) if name == "dpiAware"]
+        check(aware == ["true"], f"dpiAware true, system aware (found {aware})")
+        systems = {e.get("Id") for name, e in local_names(root) if name == "supportedOS"}
+        check(systems == SUPPORTED_OS, "supported OS entries from Vista to 10 and 11")
+        depends = [e.get("name") for name, e in local_names(root) if name == "assemblyIdentity"]
+        check(not any("Common-Controls" in (d or "") for d in depends),
+              "no dependency on the common controls 6")
+    group = pe.resource(RT_GROUP_ICON, PROGRAM_ICON)
+    check(group is not None, f"has icon group {PROGRAM_ICON}")
+    if group is None:
+        return
+    count = struct.unpack_from("<H", group, 4)[0]
+    sizes = []
+    for i in range(count):
+        width, height, _, _, _, bits, _, icon_id = struct.unpack_from("<BBBBHHIH", group, 6 + 14 * i)
+        sizes.append(width or 256)
+        check(width == height, f"icon {icon_id} is square ({width} x {height})")
+        check(pe.resource(RT_ICON, icon_id) is not None, f"icon {icon_id} is in the file")
+    check(sorted(sizes) == ICON_SIZES, f"icon sizes {sorted(sizes)} are {ICON_SIZES}")
+
+
 def main(argv):
     if len(argv) < 3:
         raise SystemExit(__doc__)
@@ -237,6 +288,8 @@ def main(argv):
         check_imports(pe, argv[4] if len(argv) > 4 else None)
     elif mode == "version":
         check_version(pe)
+    elif mode == "resources":
+        check_resources(pe)
     else:
         raise SystemExit(__doc__)
     print(f"{mode}: {failures} failed")

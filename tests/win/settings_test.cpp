@@ -1,0 +1,273 @@
+// The whole window at a display setting: run by settings.sh in the Wine
+// prefix of one setting (a DPI, with or without Wine's bitmap fonts), which
+// it is given as "settings_test DPI wine|default". On every page, every
+// shown control lies inside the main window's client area and every text
+// fits its control, measured with the control's own font; the page fields
+// hold the longest amount and a 12-digit result whole, and a longer text is
+// marked at the field's end and shown whole in the field's tip.
+#include <stdlib.h>
+#include <string.h>
+
+#include "tests/win/winharness.h"
+
+static int Dpi;
+static bool WineFonts;
+static char Where[64];  // the setting and the page, for the messages
+
+static SIZE TextExtent(HWND control, const char* text)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size;
+}
+
+// A check about one control, named by the setting, the page and the control.
+static bool Report(bool ok, HWND control, const char* text, const char* what)
+{
+    char message[200];
+    wsprintfA(message, "%s: %s %d \"%.60s\" %s", Where, ClassOf(control), GetDlgCtrlID(control),
+              text, what);
+    return CheckTrue(ok, message, __FILE__, __LINE__);
+}
+
+static void ReportFit(LONG need, LONG room, HWND control, const char* text, const char* what)
+{
+    if (!Report(need <= room, control, text, what))
+        printf("    needs %ld pixels, has %ld\n", need, room);
+}
+
+// The program runs at the setting it was given: the DPI, and Wine's bitmap
+// "MS Sans Serif" or a TrueType font standing in for it.
+static void CheckSetting()
+{
+    HDC dc = GetDC(MainPanel);
+    CHECK_INT(GetDeviceCaps(dc, LOGPIXELSY), Dpi, "the prefix's DPI");
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(MainPanel, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(MainPanel, dc);
+    CHECK_INT((metrics.tmPitchAndFamily & TMPF_TRUETYPE) == 0, WineFonts,
+              "the panel's font is Wine's bitmap font where the prefix has it");
+}
+
+// The window keeps its place; at 96 DPI with Wine's fonts it keeps its
+// size, elsewhere its client area holds the whole panel, grown no further
+// than the panel needs. The host fills it.
+static void CheckWindow()
+{
+    RECT frame, client, panel;
+    GetWindowRect(MainWindow, &frame);
+    GetClientRect(MainWindow, &client);
+    GetWindowRect(MainPanel, &panel);
+    MapWindowPoints(nullptr, MainWindow, reinterpret_cast<POINT*>(&panel), 2);
+    printf("%s: window %ld x %ld, client %ld x %ld, panel %ld x %ld\n", Where,
+           frame.right - frame.left, frame.bottom - frame.top, client.right, client.bottom,
+           panel.right - panel.left, panel.bottom - panel.top);
+    CHECK(frame.left == 10 && frame.top == 10);
+    if (Dpi == 96 && WineFonts) {
+        CHECK_RECT(frame, (RECT{10, 10, 484, 237}), "474 x 227 at the reference setting");
+    } else {
+        CHECK(panel.right <= client.right && panel.bottom <= client.bottom);
+        CHECK(client.right == panel.right || frame.right - frame.left == 474);
+        CHECK(client.bottom == panel.bottom || frame.bottom - frame.top == 227);
+    }
+    CHECK_RECT(RectInParent(PanelHost), client, "host fills the client area");
+}
+
+// The width a button leaves its text: inside a push button's frame, or
+// after a radio button's circle and the gap that follows it.
+static LONG ButtonRoom(HWND button, LONG width)
+{
+    switch (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_AUTORADIOBUTTON:
+        return width - MulDiv(13 + 4, Dpi, 96);
+    case BS_GROUPBOX:
+        return width;
+    default:
+        return width - 4;
+    }
+}
+
+// One shown control of the panel or of a page: inside the main window's
+// client area, and its text, if it has one, whole.
+static void CheckControl(HWND control)
+{
+    RECT client, r, inner;
+    GetClientRect(MainWindow, &client);
+    MapWindowPoints(MainWindow, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(control, &r);
+    GetClientRect(control, &inner);
+    char text[64];
+    lstrcpynA(text, TextOf(control), sizeof text);
+    Report(r.left >= client.left && r.top >= client.top && r.right <= client.right &&
+               r.bottom <= client.bottom,
+           control, text, "lies inside the client area");
+    if (!text[0])
+        return;
+    const char* name = ClassOf(control);
+    SIZE need = TextExtent(control, text);
+    if (lstrcmpiA(name, "Static") == 0) {
+        ReportFit(need.cx, inner.right, control, text, "text fits across");
+        ReportFit(need.cy, inner.bottom, control, text, "text fits down");
+    } else if (lstrcmpiA(name, "Button") == 0) {
+        ReportFit(need.cx, ButtonRoom(control, inner.right), control, text, "text fits across");
+        ReportFit(need.cy, inner.bottom, control, text, "text fits down");
+    } else if (lstrcmpiA(name, "ComboBox") == 0) {
+        // A term box: its text whole in the box's edit field.
+        HWND edit = FindWindowExA(control, nullptr, "Edit", nullptr);
+        RECT format = {};
+        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        ReportFit(TextExtent(edit, text).cx, format.right - format.left, control, text,
+                  "text shows whole");
+    }
+}
+
+// Each tab's text inside its item, with two pixels of frame on each side.
+static void CheckTabItems()
+{
+    const char* labels[] = {"Loan", "Investment", "Saving"};
+    for (int i = 0; i < 3; ++i) {
+        RECT item = {};
+        SendMessageA(TabStrip, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
+        SIZE need = TextExtent(TabStrip, labels[i]);
+        ReportFit(need.cx, item.right - item.left - 4, TabStrip, labels[i], "tab text fits across");
+        ReportFit(need.cy, item.bottom - item.top - 4, TabStrip, labels[i], "tab text fits down");
+    }
+}
+
+static HWND Mark(HWND field)
+{
+    return GetWindow(field, GW_CHILD);
+}
+
+static bool Marked(HWND field)
+{
+    return IsWindowVisible(Mark(field)) != FALSE;
+}
+
+// The text of a field's tip, from the program's tip window.
+static const char* TipText(HWND page, HWND field)
+{
+    static char text[1024];
+    text[0] = '\0';
+    HWND tip = nullptr;
+    for (HWND w = GetTopWindow(nullptr); w && !tip; w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        if (process == GetCurrentProcessId() && lstrcmpiA(ClassOf(w), TOOLTIPS_CLASSA) == 0)
+            tip = w;
+    }
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = page;
+    tool.uId = reinterpret_cast<UINT_PTR>(field);
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+// What a field shows: the longest amount and a 12-digit result whole and
+// unmarked; a longer text marked at the field's right end while the field
+// is not being edited, and whole in its tip.
+struct FieldText {
+    const char* text;
+    bool fits;
+};
+
+constexpr FieldText FieldTexts[] = {
+    {"10000000000.00", true},             // the input cap
+    {"999999999999.99", true},            // the largest result below 10^12
+    {"1000000000000000000000.00", false},
+    {"518235919421682815071867158069893888219279.00", false},
+    {"", true},
+};
+
+static void CheckFieldText(HWND page, HWND field, const FieldText& row)
+{
+    SetWindowTextA(field, row.text);
+    if (row.fits) {
+        RECT format = {};
+        SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        ReportFit(TextExtent(field, row.text).cx, format.right - format.left, field, row.text,
+                  "shows whole");
+        Report(!Marked(field), field, row.text, "is not marked");
+        Report(!*TipText(page, field), field, row.text, "has no tip");
+        return;
+    }
+    RECT client, mark;
+    GetClientRect(field, &client);
+    MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(Mark(field), &mark);
+    Report(Marked(field) && mark.right == client.right && mark.top == client.top &&
+               mark.bottom == client.bottom && mark.left > client.left,
+           field, row.text, "is marked at the field's right end");
+    Report(strcmp(TipText(page, field), row.text) == 0, field, row.text,
+           "shows whole in the tip");
+}
+
+static void CheckFields(HWND page)
+{
+    HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
+    const int fields[] = {IDC_LEFTFIELD, IDC_RIGHTFIELD};
+    for (int id : fields) {
+        HWND field = GetDlgItem(page, id);
+        SetFocus(key7);
+        for (const FieldText& row : FieldTexts)
+            CheckFieldText(page, field, row);
+        // Being edited, the field shows its end unmarked; left, marked again.
+        SetWindowTextA(field, FieldTexts[2].text);
+        SetFocus(field);
+        Report(!Marked(field), field, "", "is not marked while focused");
+        SetFocus(key7);
+        Report(Marked(field), field, "", "is marked again once the focus left");
+        SetWindowTextA(field, "");
+    }
+}
+
+static void CheckPage(int index)
+{
+    const char* names[] = {"Loan", "Investment", "Saving"};
+    wsprintfA(Where, "%d DPI, %s fonts, %s page", Dpi, WineFonts ? "Wine's" : "default",
+              names[index]);
+    SelectTab(index);
+    Pump();
+    HWND page = index == 0 ? LoanPage : index == 1 ? InvestmentPage : SavingPage;
+    for (HWND c = GetWindow(MainPanel, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (IsWindowVisible(c))
+            CheckControl(c);
+    }
+    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (IsWindowVisible(c))
+            CheckControl(c);
+    }
+    CheckTabItems();
+    CheckFields(page);
+}
+
+int main(int argc, char** argv)
+{
+    HarnessStart();
+    if (argc != 3)
+        return 2;
+    Dpi = atoi(argv[1]);
+    WineFonts = strcmp(argv[2], "wine") == 0;
+    wsprintfA(Where, "%d DPI, %s fonts", Dpi, WineFonts ? "Wine's" : "default");
+    CHECK(StartLedgerly() != nullptr);
+    if (!MainWindow)
+        return HarnessFinish("settings");
+    CheckSetting();
+    CheckWindow();
+    for (int index = 0; index < 3; ++index)
+        CheckPage(index);
+
+    PostMessageA(MainWindow, WM_CLOSE, 0, 0);
+    CHECK_INT(RunMessageLoop(), 0, "exit code");
+    return HarnessFinish("settings");
+}
