@@ -1,14 +1,14 @@
-// A page field whose text is wider than the field: a mark over the field's
-// right end says that the text goes on, and a tip on the field shows the
-// whole text, so a long result is neither cut off unseen nor taken for a
-// shorter number.
+// A field whose text is wider than the field (a page's amount field, or the
+// edit field of a term box): a mark over the field's right end says that
+// the text goes on, and a tip on the field shows the whole text, so a long
+// result or rate is neither cut off unseen nor taken for a shorter number.
 #include <windows.h>
 #include <commctrl.h>
 #include "panel/panel.h"
 #include "res/resource.h"
 #include "shell/shell.h"
 
-// One tip window for the fields of every page.
+// One tip window for the fields of every page and the term boxes.
 static HWND FieldTip;
 
 // The longest text the program writes into a field: the largest double
@@ -45,14 +45,15 @@ static bool TextFits(HWND field, const char* text)
     return TextExtent(field, text).cx <= format.right - format.left;
 }
 
-// The tool of a field, as the tip knows it. Only the first version's
-// fields: the common controls of Windows 95 know no others.
-static TOOLINFOA FieldTool(HWND page, HWND field, char* text)
+// The tool of a field, as the tip knows it: the field's parent and the
+// field. Only the first version's fields: the common controls of Windows 95
+// know no others.
+static TOOLINFOA FieldTool(HWND field, char* text)
 {
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = page;
+    tool.hwnd = GetParent(field);
     tool.uId = reinterpret_cast<UINT_PTR>(field);
     tool.lpszText = text;
     return tool;
@@ -73,36 +74,35 @@ static void AddMark(HWND field)
     SetWindowLongA(field, GWL_STYLE, GetWindowLongA(field, GWL_STYLE) | WS_CLIPCHILDREN);
 }
 
-void AddLongTextMarks(HWND page)
+void AddLongTextMark(HWND field)
 {
     if (!FieldTip)
         FieldTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
-                                   AppInstance, nullptr);
-    const int fields[] = {IDC_LEFTFIELD, IDC_RIGHTFIELD};
-    for (int id : fields) {
-        HWND field = GetDlgItem(page, id);
-        char none[] = "";
-        TOOLINFOA tool = FieldTool(page, field, none);
-        SendMessageA(FieldTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-        AddMark(field);
-    }
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   GetParent(field), nullptr, AppInstance, nullptr);
+    char none[] = "";
+    TOOLINFOA tool = FieldTool(field, none);
+    SendMessageA(FieldTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    AddMark(field);
 }
 
-// Called for every command of a page; only a field's notifications (its
-// text changed, it got or lost the focus) matter. While the field has the
-// focus the mark stands aside, so the end of the text can be read and
-// edited; once it loses the focus, the field shows the text from its start.
-void ShowLongText(HWND page, int id)
+void AddLongTextMarks(HWND page)
 {
-    if (!IsField(id))
-        return;
-    HWND field = GetDlgItem(page, id);
+    AddLongTextMark(GetDlgItem(page, IDC_LEFTFIELD));
+    AddLongTextMark(GetDlgItem(page, IDC_RIGHTFIELD));
+}
+
+// Called after a field's text changed or it got or lost the focus. While the
+// field has the focus the mark stands aside, so the end of the text can be
+// read and edited; once it loses the focus, the field shows the text from
+// its start.
+void ShowLongText(HWND field)
+{
     GetWindowTextA(field, LongText, LongTextSize);
     bool fits = TextFits(field, LongText);
     char none[] = "";
-    TOOLINFOA tool = FieldTool(page, field, fits ? none : LongText);
+    TOOLINFOA tool = FieldTool(field, fits ? none : LongText);
     SendMessageA(FieldTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     bool focused = GetFocus() == field;
     if (!fits && !focused) {
@@ -110,4 +110,12 @@ void ShowLongText(HWND page, int id)
         SendMessageA(field, EM_SCROLLCARET, 0, 0);
     }
     ShowWindow(GetWindow(field, GW_CHILD), !fits && !focused ? SW_SHOWNA : SW_HIDE);
+}
+
+// Called for every command of a page; only a field's notifications (its
+// text changed, it got or lost the focus) matter.
+void ShowPageLongText(HWND page, int id)
+{
+    if (IsField(id))
+        ShowLongText(GetDlgItem(page, id));
 }

@@ -94,7 +94,7 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, const PageFormul
         return FALSE;
     case WM_COMMAND:
         OnPageCommand(page, LOWORD(wParam), formulas);
-        ShowLongText(page, LOWORD(wParam));
+        ShowPageLongText(page, LOWORD(wParam));
         return FALSE;
     default:
         return FALSE;

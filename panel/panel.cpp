@@ -71,7 +71,7 @@ void CreateMainPanel()
                                    PanelProc, 0);
     SetDlgItemTextA(MainPanel, IDC_MONTHBOX, "360");
     SetDlgItemTextA(MainPanel, IDC_RATEBOX, "7.80");
-    WatchTermKeys();
+    WatchTermBoxes();
     TabStrip = GetDlgItem(MainPanel, IDC_TABSTRIP);
 
     RECT client = {};

@@ -30,7 +30,7 @@ void ReadTerms(HWND panel);
 void FillMonthList();
 void FillRateList();
 void HandleTermCommand(WORD id, WORD code);
-void WatchTermKeys();
+void WatchTermBoxes();
 
 // Calculation pages (pages.cpp).
 enum Direction : int { LeftToRight = 1, RightToLeft = 2 };
@@ -39,8 +39,11 @@ INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Page fields too narrow for their text (longtext.cpp): a mark and a tip.
+// Fields too narrow for their text (longtext.cpp): a mark and a tip, on the
+// page fields and the term boxes' edit fields.
+void AddLongTextMark(HWND field);
+void ShowLongText(HWND field);
 void AddLongTextMarks(HWND page);
-void ShowLongText(HWND page, int id);
+void ShowPageLongText(HWND page, int id);
 
 #endif

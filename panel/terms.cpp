@@ -112,27 +112,35 @@ void FillRateList()
     SelectOrKeep(RateBox, count - (RateSteps + 1), held);
 }
 
-// Up and Down on a closed box step through its list from the selected item.
-// The list is built afresh from the box's text first, so they step from
-// what the box holds now, not from the list of an earlier drop-down.
+// The edit field of a term box. Up and Down on a closed box step through its
+// list from the selected item: the list is built afresh from the box's text
+// first, so they step from what the box holds now, not from the list of an
+// earlier drop-down. A text too wide for the box is marked once it is set
+// or the box loses the focus, as on the pages.
 static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND box = GetParent(edit);
-    bool rate = box == RateBox;
+    WNDPROC original = box == RateBox ? RateEditProc : MonthEditProc;
     switch (message) {
     case WM_KEYDOWN:
         if ((wParam == VK_UP || wParam == VK_DOWN) &&
             !SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
-            if (rate)
+            if (box == RateBox)
                 FillRateList();
             else
                 FillMonthList();
         }
-        break;
-    default:
-        break;
+        return CallWindowProcA(original, edit, message, wParam, lParam);
+    case WM_SETTEXT:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+        ShowLongText(edit);
+        return result;
     }
-    return CallWindowProcA(rate ? RateEditProc : MonthEditProc, edit, message, wParam, lParam);
+    default:
+        return CallWindowProcA(original, edit, message, wParam, lParam);
+    }
 }
 
 static WNDPROC WatchEdit(HWND box)
@@ -140,11 +148,13 @@ static WNDPROC WatchEdit(HWND box)
     HWND edit = GetDlgItem(box, BoxEditId);
     if (!edit)
         return nullptr;
+    AddLongTextMark(edit);
     return reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TermEditProc)));
 }
 
-void WatchTermKeys()
+// Watches the term boxes' edit fields, once their start-up texts are set.
+void WatchTermBoxes()
 {
     MonthEditProc = WatchEdit(MonthBox);
     RateEditProc = WatchEdit(RateBox);

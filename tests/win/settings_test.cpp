@@ -153,7 +153,7 @@ static bool Marked(HWND field)
 }
 
 // The text of a field's tip, from the program's tip window.
-static const char* TipText(HWND page, HWND field)
+static const char* TipText(HWND field)
 {
     static char text[1024];
     text[0] = '\0';
@@ -166,7 +166,7 @@ static const char* TipText(HWND page, HWND field)
     }
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.hwnd = page;
+    tool.hwnd = GetParent(field);
     tool.uId = reinterpret_cast<UINT_PTR>(field);
     tool.lpszText = text;
     SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
@@ -189,16 +189,17 @@ constexpr FieldText FieldTexts[] = {
     {"", true},
 };
 
-static void CheckFieldText(HWND page, HWND field, const FieldText& row)
+// The text is set on the field, or on the term box that holds it.
+static void CheckFieldText(HWND holder, HWND field, const FieldText& row)
 {
-    SetWindowTextA(field, row.text);
+    SetWindowTextA(holder, row.text);
     if (row.fits) {
         RECT format = {};
         SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
         ReportFit(TextExtent(field, row.text).cx, format.right - format.left, field, row.text,
                   "shows whole");
         Report(!Marked(field), field, row.text, "is not marked");
-        Report(!*TipText(page, field), field, row.text, "has no tip");
+        Report(!*TipText(field), field, row.text, "has no tip");
         return;
     }
     RECT client, mark;
@@ -208,7 +209,7 @@ static void CheckFieldText(HWND page, HWND field, const FieldText& row)
     Report(Marked(field) && mark.right == client.right && mark.top == client.top &&
                mark.bottom == client.bottom && mark.left > client.left,
            field, row.text, "is marked at the field's right end");
-    Report(strcmp(TipText(page, field), row.text) == 0, field, row.text,
+    Report(strcmp(TipText(field), row.text) == 0, field, row.text,
            "shows whole in the tip");
 }
 
@@ -220,7 +221,7 @@ static void CheckFields(HWND page)
         HWND field = GetDlgItem(page, id);
         SetFocus(key7);
         for (const FieldText& row : FieldTexts)
-            CheckFieldText(page, field, row);
+            CheckFieldText(field, field, row);
         // Being edited, the field shows its end unmarked; left, marked again.
         SetWindowTextA(field, FieldTexts[2].text);
         SetFocus(field);
@@ -229,6 +230,35 @@ static void CheckFields(HWND page)
         Report(Marked(field), field, "", "is marked again once the focus left");
         SetWindowTextA(field, "");
     }
+}
+
+// The term boxes mark a text too wide for them, as the fields do: a rate
+// with ten places, set by the program or left after typing.
+constexpr FieldText TermTexts[] = {
+    {"7.80", true},
+    {"1200", true},
+    {"12.3456789012", false},
+    {"", true},
+};
+
+static void CheckTermBoxes()
+{
+    wsprintfA(Where, "%d DPI, %s fonts, term boxes", Dpi, WineFonts ? "Wine's" : "default");
+    HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
+    HWND boxes[] = {MonthBox, RateBox};
+    for (HWND box : boxes) {
+        HWND edit = GetDlgItem(box, 1001);
+        SetFocus(key7);
+        for (const FieldText& row : TermTexts)
+            CheckFieldText(box, edit, row);
+        SetFocus(edit);
+        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(TermTexts[2].text));
+        Report(!Marked(edit), edit, "", "is not marked while focused");
+        SetFocus(key7);
+        Report(Marked(edit), edit, "", "is marked once the focus left");
+    }
+    SetWindowTextA(MonthBox, "360");
+    SetWindowTextA(RateBox, "7.80");
 }
 
 static void CheckPage(int index)
@@ -266,6 +296,7 @@ int main(int argc, char** argv)
     CheckWindow();
     for (int index = 0; index < 3; ++index)
         CheckPage(index);
+    CheckTermBoxes();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
     CHECK_INT(RunMessageLoop(), 0, "exit code");
