@@ -126,6 +126,48 @@ static void CheckSelectionCommands()
     }
 }
 
+// Clicks, arrow keys and menu choices in any mix, through the queue: a click
+// on the selected tab gives the strip the focus, an arrow key then moves to
+// the next page (and the focus to the "7" key), and every later click on a
+// tab shows its page.
+static void CheckTabsAfterKeys()
+{
+    enum Action { ClickOn, Arrow, Choose };
+    struct Step {
+        Action action;
+        int what;  // tab index, key or menu command
+        int tab;   // selected afterwards
+        bool stripFocused;
+    };
+    const Step steps[] = {
+        {ClickOn, 1, 1, false},          {ClickOn, 0, 0, false},
+        {ClickOn, 0, 0, true},           {Arrow, VK_RIGHT, 1, false},
+        {ClickOn, 2, 2, false},          {ClickOn, 2, 2, true},
+        {Arrow, VK_LEFT, 1, false},      {ClickOn, 0, 0, false},
+        {Choose, IDM_SAVING, 2, false},  {ClickOn, 2, 2, true},
+        {Arrow, VK_LEFT, 1, false},      {Choose, IDM_SAVING, 2, false},
+        {ClickOn, 0, 0, false},          {ClickOn, 1, 1, false},
+        {ClickOn, 2, 2, false},
+    };
+    HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
+    int number = 0;
+    for (const Step& step : steps) {
+        char what[48];
+        wsprintfA(what, "step %d", ++number);
+        if (step.action == ClickOn)
+            ClickTab(step.what);
+        else if (step.action == Arrow)
+            PressKey(GetFocus(), step.what);
+        else
+            Command(static_cast<WORD>(step.what));
+        Pump();
+        CHECK_INT(SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0), step.tab, what);
+        for (int i = 0; i < 3; ++i)
+            CHECK_INT(*Pages[i] && IsWindowVisible(*Pages[i]), i == step.tab, what);
+        CHECK(GetFocus() == (step.stripFocused ? TabStrip : key7));
+    }
+}
+
 // The clipboard, read and written as CF_TEXT.
 static void PutClipboard(const char* text)
 {
@@ -369,6 +411,7 @@ int main(int argc, char** argv)
     }
     CheckMenu();
     CheckSelectionCommands();
+    CheckTabsAfterKeys();
     CheckEditCommands();
     CheckOtherCommands();
     CheckHelpRequests();
