@@ -107,11 +107,15 @@ void HandleMenuCommand(HWND window, WORD id)
     }
 }
 
-// Both boxes close on OK, Enter, Esc and the close button.
+// Both boxes close on OK, Enter, Esc and the close button. They answer F1
+// themselves: passed on, the request would reach their owner, the main
+// window, and open another Help box on top of this one.
 static INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        return TRUE;
+    case WM_HELP:
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
