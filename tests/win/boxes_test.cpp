@@ -1,7 +1,7 @@
 // The About and Help boxes: their templates exactly, the real boxes as they
 // open (owner, size, font, controls, focus, texts that fit), every way of
-// closing them, each opened from the menu and directly, and F1 inside them;
-// the focus back in its field after a box, another program or a minimise.
+// closing them, each opened from the menu and directly; the focus back in its
+// field after a box, another program or a minimise.
 #include <stdlib.h>
 
 #include "tests/win/boxdriver.h"
@@ -319,53 +319,6 @@ static void CheckFocusReturns()
     DestroyWindow(OtherWindow);
 }
 
-// F1 pressed in the open box as a user's key arrives: the box's own loop takes
-// it from the input queue. The box answers the help request itself, so no
-// second box opens, and the main window stays disabled until the box closes.
-static int F1Presses;
-static bool F1Taken;  // the F1 key-up has left the queue
-static bool OwnerEnabledUnderBox;
-
-static LRESULT CALLBACK WatchF1(int code, WPARAM wParam, LPARAM lParam)
-{
-    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == WM_KEYUP &&
-        msg->wParam == VK_F1)
-        F1Taken = true;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-static void PressF1(HWND)
-{
-    if (F1Presses++)
-        return;  // in the first box only
-    keybd_event(VK_F1, 0x3B, 0, 0);
-    keybd_event(VK_F1, 0x3B, KEYEVENTF_KEYUP, 0);
-}
-
-static bool F1Done()
-{
-    OwnerEnabledUnderBox |= IsWindowEnabled(MainWindow) != FALSE;
-    return F1Taken;
-}
-
-static void CheckF1InBox(const BoxSpec& spec)
-{
-    F1Presses = 0;
-    F1Taken = false;
-    OwnerEnabledUnderBox = false;
-    SetForegroundWindow(MainWindow);
-    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, WatchF1, nullptr, GetCurrentThreadId());
-    ArmBoxDriver(CloseByOkClick, PressF1, F1Done);
-    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(spec.command, 0), 0);
-    DisarmBoxDriver();
-    UnhookWindowsHookEx(hook);
-    CHECK(F1Taken);
-    CHECK_INT(BoxesSeen, 1, spec.title);
-    CHECK(!OwnerEnabledUnderBox);
-    CHECK(IsWindowEnabled(MainWindow));
-}
-
 int main()
 {
     HarnessStart();
@@ -387,7 +340,6 @@ int main()
         CHECK_INT(BoxesStuck, 0, "closed after stray commands");
 
         CheckClosing(spec);
-        CheckF1InBox(spec);
     }
     // The owner is usable again and active, the focus back on the "7" key
     // where start-up put it.
