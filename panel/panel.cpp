@@ -160,10 +160,34 @@ void SelectTab(int index)
     SelectPage();
 }
 
+// Wine's tab strip marks the tab that a click or TCM_SETCURSEL selects as
+// pressed and unmarks the tab it leaves; an arrow key changes the selection
+// without unmarking. Once a tab other than the selected one is marked, Wine
+// answers a click by clearing a multiple selection (strips of buttons have
+// them), which on a strip of tabs does nothing: no click selects a tab again.
+// So after every switch only the selected tab may keep the mark. On Windows
+// the mark belongs to strips of buttons, and Windows 95 has no item states:
+// nothing is found to take off there.
+static void ClearStalePress(LRESULT selected)
+{
+    for (int i = 0; i < PageCount; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_STATE;
+        item.dwStateMask = TCIS_BUTTONPRESSED;
+        if (i == selected ||
+            !SendMessageA(TabStrip, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item)) ||
+            !(item.dwState & TCIS_BUTTONPRESSED))
+            continue;
+        item.dwState = 0;
+        SendMessageA(TabStrip, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
 void SelectPage()
 {
     BroadcastToPages(WM_COMMAND, MAKEWPARAM(IDC_TABSTRIP, 0), 0);
     LRESULT selected = SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0);
+    ClearStalePress(selected);
     if (selected >= 0 && selected < PageCount) {
         // Hide the others in index order, then show or create the selected page.
         for (int i = 0; i < PageCount; ++i) {

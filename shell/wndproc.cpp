@@ -8,6 +8,10 @@
 
 HWND PanelHost;
 
+// The control of the main window that had the keyboard focus when the window
+// was last left (deactivated or minimised); it gets the focus back.
+static HWND SavedFocus;
+
 // Builds the window's contents: the host, the panel, and the Loan page.
 static LRESULT OnCreate(HWND window)
 {
@@ -38,6 +42,36 @@ static void OnSysColorChange(HWND window)
     DefWindowProcA(window, WM_SYSCOLORCHANGE, 0, 0);
 }
 
+// Keeps the focused control, if it is one of the window's own; the focus in
+// a box or another program is not kept, nor the lack of one.
+static void RememberFocus(HWND window)
+{
+    HWND focus = GetFocus();
+    if (focus && IsChild(window, focus))
+        SavedFocus = focus;
+}
+
+// Gives the focus back to the kept control, or, if it can no longer take it,
+// to where a page switch puts it.
+static void RestoreFocus(HWND window)
+{
+    if (SavedFocus && IsChild(window, SavedFocus) && IsWindowVisible(SavedFocus) &&
+        IsWindowEnabled(SavedFocus))
+        SetFocus(SavedFocus);
+    else
+        FocusFirstField();
+}
+
+// Leaving keeps the focused control; coming back, unless minimised, after a
+// box closes or from another program, gives it the focus again.
+static void OnActivate(HWND window, WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE)
+        RememberFocus(window);
+    else if (!HIWORD(wParam))
+        RestoreFocus(window);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -51,6 +85,19 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_NOTIFY:
         return 0;
+    case WM_ACTIVATE:
+        OnActivate(window, wParam);
+        return 0;
+    case WM_SETFOCUS:
+        // The frame takes no typing: a control gets the focus instead.
+        if (!IsIconic(window))
+            RestoreFocus(window);
+        return 0;
+    case WM_SIZE:
+        // Wine can minimise the window without deactivating it.
+        if (wParam == SIZE_MINIMIZED)
+            RememberFocus(window);
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_HELP:
         DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_HELPBOX), window, HelpBoxProc, 0);
         return 0;
@@ -108,11 +155,15 @@ void HandleMenuCommand(HWND window, WORD id)
     }
 }
 
-// Both boxes close on OK, Enter, Esc and the close button.
+// Both boxes close on OK, Enter, Esc and the close button. They answer F1
+// themselves: passed on, the request would reach their owner, the main
+// window, and open another Help box on top of this one.
 static INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        return TRUE;
+    case WM_HELP:
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

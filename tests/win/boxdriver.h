@@ -1,8 +1,9 @@
 // Drives Ledgerly's modal boxes (About, Help) from a thread timer on the test's
 // own thread: the box's dialog loop dispatches the timer, so the callback runs
 // while the box is open. It looks at each new box once (an inspector given by
-// the test), then closes it the chosen way, as the user would. A box that does
-// not close is ended with a distinct result, so no test ever hangs.
+// the test), then closes it the chosen way, as the user would, at once or when
+// a condition given by the test holds. A box that does not close is ended with
+// a distinct result, so no test ever hangs.
 #ifndef LEDGERLY_BOXDRIVER_H
 #define LEDGERLY_BOXDRIVER_H
 
@@ -23,6 +24,8 @@ constexpr INT_PTR BoxStuckResult = 77;  // what a box that would not close retur
 
 inline CloseBy BoxCloseBy;
 inline void (*BoxInspector)(HWND box);
+inline bool (*BoxCloseWhen)();  // asked on each tick; the box closes once it says so
+inline bool BoxClosing;         // the close action has been taken
 inline int BoxesSeen;     // boxes found open while the driver was armed
 inline int BoxesStuck;    // of those, boxes that the close action did not close
 inline HWND BoxCurrent;   // the box being driven
@@ -93,9 +96,17 @@ inline void CALLBACK DriveBox(HWND, UINT, UINT_PTR, DWORD)
         ++BoxesSeen;
         BoxCaption[0] = '\0';
         GetWindowTextA(box, BoxCaption, sizeof BoxCaption);
+        BoxClosing = false;
         if (BoxInspector)
             BoxInspector(box);
+    }
+    if (!BoxClosing) {
+        // A condition that never holds gives up after as many ticks as a close.
+        if (BoxCloseWhen && !BoxCloseWhen() && ++BoxWaitTicks <= 100)
+            return;
         CloseOpenBox(box, BoxCloseBy);
+        BoxClosing = true;
+        BoxWaitTicks = 0;
         return;
     }
     if (++BoxWaitTicks > 100) {
@@ -105,11 +116,13 @@ inline void CALLBACK DriveBox(HWND, UINT, UINT_PTR, DWORD)
 }
 
 // Arms the driver: every box that opens until DisarmBoxDriver is inspected and
-// closed the given way.
-inline void ArmBoxDriver(CloseBy how, void (*inspect)(HWND box) = nullptr)
+// closed the given way, once the condition (if any) holds.
+inline void ArmBoxDriver(CloseBy how, void (*inspect)(HWND box) = nullptr,
+                         bool (*closeWhen)() = nullptr)
 {
     BoxCloseBy = how;
     BoxInspector = inspect;
+    BoxCloseWhen = closeWhen;
     BoxesSeen = 0;
     BoxesStuck = 0;
     BoxCurrent = nullptr;

@@ -1,6 +1,7 @@
 // The About and Help boxes: their templates exactly, the real boxes as they
-// open (owner, size, font, controls, focus, texts that fit), and every way of
-// closing them, each opened from the menu and directly.
+// open (owner, size, font, controls, focus, texts that fit), every way of
+// closing them, each opened from the menu and directly; the focus back in its
+// field after a box, another program or a minimise.
 #include <stdlib.h>
 
 #include "tests/win/boxdriver.h"
@@ -235,6 +236,89 @@ static void SendStrayCommands(HWND box)
     CHECK(IsWindowVisible(box) && IsWindow(MainWindow));
 }
 
+// The ways the main window loses the keyboard and gets it back.
+enum Away { Minimised, AboutThenOk, HelpThenEscape, OtherProgram };
+
+static HWND OtherWindow;  // stands for another program's window, as Alt+Tab reaches it
+
+static void LeaveAndReturn(Away how)
+{
+    switch (how) {
+    case AboutThenOk:
+        ArmBoxDriver(CloseByOkClick);
+        PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_ABOUT, 0), 0);
+        Pump();
+        DisarmBoxDriver();
+        break;
+    case HelpThenEscape:
+        ArmBoxDriver(CloseByEscape);
+        PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_HELP, 0), 0);
+        Pump();
+        DisarmBoxDriver();
+        break;
+    case OtherProgram:
+        SetForegroundWindow(OtherWindow);
+        Pump();
+        CHECK(GetActiveWindow() == OtherWindow);
+        SetForegroundWindow(MainWindow);
+        break;
+    case Minimised:
+        PostMessageA(MainWindow, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        Pump();
+        CHECK(IsIconic(MainWindow));
+        PostMessageA(MainWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+        break;
+    }
+    Pump();
+}
+
+// A character typed into the Loan field or the Month box after the window
+// comes back lands in that field, where the caret was left. The fields take
+// turns, so each way of coming back must find the field it left. A control
+// that can no longer take the focus gives way to the "7" key, as after a page
+// switch; the frame passes any focus it is given on to the kept control.
+static void CheckFocusReturns()
+{
+    OtherWindow = CreateWindowExA(0, "Static", "Another program",
+                                  WS_POPUP | WS_CAPTION | WS_VISIBLE, 600, 400, 200, 80,
+                                  nullptr, nullptr, nullptr, nullptr);
+    HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
+    HWND loanField = GetDlgItem(LoanPage, IDC_LEFTFIELD);
+    const HWND fields[] = {loanField, FindWindowExA(MonthBox, nullptr, "Edit", nullptr)};
+    const Away ways[] = {Minimised,    AboutThenOk, HelpThenEscape, OtherProgram,
+                         AboutThenOk,  Minimised,   OtherProgram,   HelpThenEscape};
+    int turn = 0;
+    for (Away how : ways) {
+        HWND field = fields[turn++ % 2];
+        char what[64];
+        wsprintfA(what, "%s, away by way %d", field == loanField ? "Loan" : "Month", how);
+        SetForegroundWindow(MainWindow);
+        SetFocus(field);
+        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
+        SendMessageA(field, EM_SETSEL, 2, 2);
+        LeaveAndReturn(how);
+        CHECK(GetActiveWindow() == MainWindow);
+        CheckTrue(GetFocus() == field, what, __FILE__, __LINE__);
+        PressKey(GetFocus(), '5');
+        Pump();
+        CHECK_TEXT(TextOf(field), "125", what);
+    }
+    SetItemText(MainPanel, IDC_MONTHBOX, "360");
+
+    SetFocus(loanField);
+    SetForegroundWindow(OtherWindow);
+    Pump();
+    ShowWindow(LoanPage, SW_HIDE);
+    SetForegroundWindow(MainWindow);
+    Pump();
+    CHECK(GetFocus() == key7);
+    ShowWindow(LoanPage, SW_SHOW);
+
+    SetFocus(MainWindow);
+    CHECK(GetFocus() == loanField);
+    DestroyWindow(OtherWindow);
+}
+
 int main()
 {
     HarnessStart();
@@ -257,10 +341,12 @@ int main()
 
         CheckClosing(spec);
     }
-    // The owner is usable again and active; the focus is somewhere in it.
+    // The owner is usable again and active, the focus back on the "7" key
+    // where start-up put it.
     CHECK(IsWindowEnabled(MainWindow));
     CHECK(GetActiveWindow() == MainWindow);
-    CHECK(GetFocus() == MainWindow || IsChild(MainWindow, GetFocus()));
+    CHECK(GetFocus() == GetDlgItem(MainPanel, IDC_KEY7));
+    CheckFocusReturns();
     DestroyWindow(MainWindow);
     return HarnessFinish("boxes");
 }

@@ -75,14 +75,14 @@ inline void ClickLabel(HWND parent, int id)
     Pump();
 }
 
-// A mouse click in the middle of a tab of the tab strip.
+// A mouse click in the middle of a tab of the tab strip, through the queue.
 inline void ClickTab(int index)
 {
     RECT item = {};
     SendMessageA(TabStrip, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    SendMessageA(TabStrip, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(TabStrip, WM_LBUTTONUP, 0, at);
+    PostMessageA(TabStrip, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(TabStrip, WM_LBUTTONUP, 0, at);
     Pump();
 }
 
