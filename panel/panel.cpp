@@ -46,19 +46,24 @@ constexpr int RateBoxWidth = 50;
 constexpr int MonthBoxWidth = 80;
 constexpr int DroppedHeight = 500;
 
-// A reference width or height in the panel's pixels, rounded.
-static int ScaleWidth(HWND panel, int pixels)
+// A reference width (across) or height in the panel's pixels, rounded.
+static int Scale(HWND panel, int pixels, bool across)
 {
     RECT unit = {0, 0, 4, 8};
     MapDialogRect(panel, &unit);
-    return (pixels * unit.right + ReferenceUnitWidth / 2) / ReferenceUnitWidth;
+    int now = across ? unit.right : unit.bottom;
+    int reference = across ? ReferenceUnitWidth : ReferenceUnitHeight;
+    return (pixels * now + reference / 2) / reference;
+}
+
+static int ScaleWidth(HWND panel, int pixels)
+{
+    return Scale(panel, pixels, true);
 }
 
 static int ScaleHeight(HWND panel, int pixels)
 {
-    RECT unit = {0, 0, 4, 8};
-    MapDialogRect(panel, &unit);
-    return (pixels * unit.bottom + ReferenceUnitHeight / 2) / ReferenceUnitHeight;
+    return Scale(panel, pixels, false);
 }
 
 // SetWindowPos flags for a new page: keep the template's place, come first

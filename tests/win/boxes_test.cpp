@@ -245,14 +245,10 @@ static void LeaveAndReturn(Away how)
 {
     switch (how) {
     case AboutThenOk:
-        ArmBoxDriver(CloseByOkClick);
-        PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_ABOUT, 0), 0);
-        Pump();
-        DisarmBoxDriver();
-        break;
     case HelpThenEscape:
-        ArmBoxDriver(CloseByEscape);
-        PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_HELP, 0), 0);
+        ArmBoxDriver(how == AboutThenOk ? CloseByOkClick : CloseByEscape);
+        PostMessageA(MainWindow, WM_COMMAND,
+                     MAKEWPARAM(how == AboutThenOk ? IDM_ABOUT : IDM_HELP, 0), 0);
         Pump();
         DisarmBoxDriver();
         break;
