@@ -36,7 +36,7 @@ void Fail(const char* what, size_t key, const uint8_t* data)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    SetDoublePrecision();
+    LoadFpuControl();
     StartKeypad();
     KeypadWatch watch{};
     if (size > MaxKeys) {

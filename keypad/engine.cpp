@@ -8,6 +8,7 @@
 #include "keypad/keypad.h"
 
 #include "keypad/display.h"
+#include "numtext/fpu.h"
 #include "numtext/numtext.h"
 #include "res/resource.h"
 
@@ -337,6 +338,7 @@ bool PressKey(int id)
         if (key.id != id) {
             continue;
         }
+        LoadFpuControl();  // whatever other code left on the thread
         switch (key.action) {
         case ActDigit:
             AppendDigit(static_cast<char>(key.argument));

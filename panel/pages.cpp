@@ -1,6 +1,7 @@
 // The Loan, Investment and Saving pages.
 #include <windows.h>
 #include "keypad/display.h"
+#include "numtext/fpu.h"
 #include "numtext/numtext.h"
 #include "panel/fieldtext.h"
 #include "panel/formulas.h"
@@ -38,6 +39,7 @@ static void SetDirection(HWND page, int direction)
 // is said in words, never shown as a number.
 static void CalculateIt(HWND page, const PageFormulas& formulas)
 {
+    LoadFpuControl();  // whatever other code left on the thread
     int direction = ReadDirection(page);
     bool left = direction == LeftToRight;
     int input = left ? IDC_LEFTFIELD : IDC_RIGHTFIELD;

@@ -1,6 +1,7 @@
 // Loan terms: the Month and Interest Rate boxes, their lists and labels.
 #include <windows.h>
 #include "keypad/display.h"
+#include "numtext/fpu.h"
 #include "numtext/numtext.h"
 #include "panel/fieldtext.h"
 #include "panel/formulas.h"
@@ -77,6 +78,7 @@ static void SelectOrKeep(HWND box, int index, const char* held)
 // calculation reads it, is selected ("360" selects "360 (30 Yrs)").
 void FillMonthList()
 {
+    LoadFpuControl();  // whatever other code left on the thread
     char held[HeldTextSize] = "";
     GetWindowTextA(MonthBox, held, HeldTextSize);
     int months = MonthsUsed(ReadBoxNumber(MainPanel, IDC_MONTHBOX, ParseFirstWord));
@@ -97,6 +99,7 @@ void FillMonthList()
 // double, which a long typed number needs, and the list copies it.
 void FillRateList()
 {
+    LoadFpuControl();
     char held[HeldTextSize] = "";
     GetWindowTextA(RateBox, held, HeldTextSize);
     double typed = ReadBoxNumber(MainPanel, IDC_RATEBOX, ParseUnsigned);

@@ -12,6 +12,6 @@ extern "C" __attribute__((force_align_arg_pointer, noreturn)) void LedgerlyStart
 
 extern "C" void LedgerlyStart()
 {
-    SetDoublePrecision();
+    LoadFpuControl();
     ExitProcess(static_cast<UINT>(RunLedgerly(GetModuleHandleA(nullptr))));
 }

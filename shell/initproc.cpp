@@ -1,6 +1,7 @@
 // Start-up: class registration, the main window, the message loop and the
 // warning box that reports a failed start-up.
 #include <windows.h>
+#include "numtext/fpu.h"
 #include "res/resource.h"
 #include "shell/shell.h"
 
@@ -48,6 +49,9 @@ int CreateMainWindow(HINSTANCE instance, int show)
     }
     ShowWindow(window, show);
     UpdateWindow(window);
+    // Creating and showing the window loads the common controls, and can
+    // load other code (input methods, hooks) that changes the control word.
+    LoadFpuControl();
     return 1;
 }
 

@@ -74,7 +74,7 @@ inline bool CheckDouble(double actual, double expected, const char* what,
 // Every test program starts with double precision arithmetic, like the program.
 inline void HarnessStart()
 {
-    SetDoublePrecision();
+    LoadFpuControl();
 }
 
 // Prints the closing line and gives the exit code.

@@ -1,6 +1,6 @@
 // Number parsing on the x87 unit: at the 64-bit extended precision that the
 // i686 start-up code leaves, accumulating the digits of a long number gives
-// another double than IEEE double arithmetic; after SetDoublePrecision, the
+// another double than IEEE double arithmetic; after LoadFpuControl, the
 // same code gives exactly the double result.
 #include "numtext/numtext.h"
 #include "tests/harness.h"
