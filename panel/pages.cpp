@@ -85,6 +85,31 @@ static void OnPageCommand(HWND page, WORD id, const PageFormulas& formulas)
     }
 }
 
+// The page fields as the system made them; the same for every field.
+static WNDPROC PlainFieldProc;
+
+// A page field: Enter, Esc and Tab do nothing; every other key is the edit
+// control's own.
+static LRESULT CALLBACK FieldEditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CHAR:
+        if (IsDialogKeyChar(wParam))
+            return 0;
+        return CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
+    default:
+        return CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
+    }
+}
+
+static void WatchField(HWND field)
+{
+    WNDPROC plain = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FieldEditProc)));
+    if (!PlainFieldProc)
+        PlainFieldProc = plain;
+}
+
 // The shape shared by the three pages. A new page starts with both fields
 // empty and the left field as input.
 static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, const PageFormulas& formulas)
@@ -92,6 +117,8 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, const PageFormul
     switch (message) {
     case WM_INITDIALOG:
         SetDirection(page, LeftToRight);
+        WatchField(GetDlgItem(page, IDC_LEFTFIELD));
+        WatchField(GetDlgItem(page, IDC_RIGHTFIELD));
         AddLongTextMarks(page);
         return FALSE;
     case WM_COMMAND:

@@ -32,6 +32,10 @@ void FillRateList();
 void HandleTermCommand(WORD id, WORD code);
 void WatchTermBoxes();
 
+// Keys that move or close in a dialog; the panel and the pages run without
+// the dialog manager, so they reach the fields as characters (terms.cpp).
+bool IsDialogKeyChar(WPARAM ch);
+
 // Calculation pages (pages.cpp).
 enum Direction : int { LeftToRight = 1, RightToLeft = 2 };
 int ReadDirection(HWND page);

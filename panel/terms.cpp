@@ -115,10 +115,19 @@ void FillRateList()
     SelectOrKeep(RateBox, count - (RateSteps + 1), held);
 }
 
+// Enter, Esc and Tab arrive as characters: the program runs no dialog
+// manager that would turn them into a default button, a cancel or a move.
+// Windows' edit control answers each such character with the default beep
+// (Wine's stays silent), so the fields drop them instead.
+bool IsDialogKeyChar(WPARAM ch)
+{
+    return ch == '\r' || ch == '\x1b' || ch == '\t';
+}
+
 // The edit field of a term box. Up and Down on a closed box step through its
 // list from the selected item: the list is built afresh from the box's text
 // first, so they step from what the box holds now, not from the list of an
-// earlier drop-down. A text too wide for the box is marked once it is set
+// earlier drop-down. Enter, Esc and Tab do nothing. A text too wide for the box is marked once it is set
 // or the box loses the focus, as on the pages.
 static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -133,6 +142,10 @@ static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPA
             else
                 FillMonthList();
         }
+        return CallWindowProcA(original, edit, message, wParam, lParam);
+    case WM_CHAR:
+        if (IsDialogKeyChar(wParam))
+            return 0;
         return CallWindowProcA(original, edit, message, wParam, lParam);
     case WM_SETTEXT:
     case WM_SETFOCUS:

@@ -261,6 +261,69 @@ static void CheckHiddenPageKeeps()
 }
 
 // Every page procedure returns FALSE, whatever the message.
+// Every edit control of the program, as the system's edit control sees its
+// messages: the test puts itself between the class and the program's own
+// watch of the fields, before any field exists, and counts the characters
+// that get through.
+static WNDPROC SystemEditProc;
+static int CharsThrough;
+
+static LRESULT CALLBACK SpyEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR)
+        ++CharsThrough;
+    return CallWindowProcA(SystemEditProc, edit, message, wParam, lParam);
+}
+
+static void SpyOnEdits()
+{
+    HWND edit = CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+    SystemEditProc = reinterpret_cast<WNDPROC>(
+        SetClassLongPtrA(edit, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpyEditProc)));
+    DestroyWindow(edit);
+}
+
+// Enter, Esc and Tab typed into a page field or a term box: Windows' edit
+// control would beep at each, so none reaches it; the text, the caret and
+// the focus stay. A digit typed next still lands where the caret was.
+static void CheckDialogKeys()
+{
+    HWND loan = ShowPage(Loan);
+    struct Field {
+        HWND edit;
+        const char* name;
+    };
+    const Field fields[] = {{GetDlgItem(loan, IDC_LEFTFIELD), "Loan field"},
+                            {GetDlgItem(loan, IDC_RIGHTFIELD), "Monthly Payment field"},
+                            {GetDlgItem(MonthBox, 1001), "Month box"},
+                            {GetDlgItem(RateBox, 1001), "Interest Rate box"}};
+    const WPARAM keys[] = {VK_RETURN, VK_ESCAPE, VK_TAB};
+    for (const Field& f : fields) {
+        HWND field = f.edit;
+        char what[64];
+        wsprintfA(what, "Enter, Esc and Tab in the %s", f.name);
+        SetFocus(field);
+        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
+        SendMessageA(field, EM_SETSEL, 2, 2);
+        CharsThrough = 0;
+        for (WPARAM key : keys) {
+            // As the keyboard delivers them: TranslateMessage makes the character.
+            PostMessageA(field, WM_KEYDOWN, key, 1);
+            PostMessageA(field, WM_KEYUP, key, 0xC0000001);
+        }
+        Pump();
+        CHECK_INT(CharsThrough, 0, what);
+        CHECK(GetFocus() == field);
+        PostMessageA(field, WM_CHAR, '5', 1);
+        Pump();
+        CHECK_INT(CharsThrough, 1, what);
+        CHECK_TEXT(TextOf(field), "125", what);
+    }
+    SetItemText(MainPanel, IDC_MONTHBOX, "360");
+    SetItemText(MainPanel, IDC_RATEBOX, "7.80");
+}
+
 static void CheckResults()
 {
     DLGPROC procs[] = {LoanPageProc, InvestmentPageProc, SavingPageProc};
@@ -278,6 +341,7 @@ int main()
 {
     HarnessStart();
     SetUnhandledExceptionFilter(ReportException);
+    SpyOnEdits();
     UnmaskExceptions();
     CHECK(StartLedgerly() != nullptr);
     CheckControlState("control word after start-up");
@@ -290,6 +354,7 @@ int main()
     CheckHugeResults();
     CheckLabels();
     CheckHiddenPageKeeps();
+    CheckDialogKeys();
     CheckResults();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
