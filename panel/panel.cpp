@@ -165,14 +165,16 @@ void SelectTab(int index)
     SelectPage();
 }
 
-// Wine's tab strip marks the tab that a click or TCM_SETCURSEL selects as
-// pressed and unmarks the tab it leaves; an arrow key changes the selection
-// without unmarking. Once a tab other than the selected one is marked, Wine
-// answers a click by clearing a multiple selection (strips of buttons have
-// them), which on a strip of tabs does nothing: no click selects a tab again.
-// So after every switch only the selected tab may keep the mark. On Windows
-// the mark belongs to strips of buttons, and Windows 95 has no item states:
-// nothing is found to take off there.
+// For Wine only. Wine's tab strip marks the tab that a click or
+// TCM_SETCURSEL selects as pressed and unmarks the tab it leaves; an arrow
+// key changes the selection without unmarking. Once a tab other than the
+// selected one is marked, Wine answers a click by clearing a multiple
+// selection (strips of buttons have them), which on a strip of tabs does
+// nothing: no click selects a tab again. So after every switch only the
+// selected tab may keep the mark. Windows marks tabs pressed only on strips
+// of buttons (TCS_BUTTONS), and a click on a strip of tabs always selects;
+// its common controls 4.00 (Windows 95) have no item states at all and
+// answer with none. So on Windows this finds nothing to take off.
 static void ClearStalePress(LRESULT selected)
 {
     for (int i = 0; i < PageCount; ++i) {
@@ -186,6 +188,17 @@ static void ClearStalePress(LRESULT selected)
         item.dwState = 0;
         SendMessageA(TabStrip, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
+}
+
+// Windows 2000 and later hide the focus rectangle (and other keyboard cues)
+// until the user presses a key that moves it, and hide them again when a
+// dialog such as a new page is created after a mouse click. The program is
+// used with the mouse and the keyboard alike, and the focus moves to the "7"
+// key after every switch, so the rectangle shows it there. Windows 95, 98
+// and NT 4 know no keyboard-cue state and ignore the message.
+void ShowKeyboardCues()
+{
+    SendMessageA(GetParent(PanelHost), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void SelectPage()
@@ -209,6 +222,7 @@ void SelectPage()
         }
     }
     FocusFirstField();
+    ShowKeyboardCues();
 }
 
 void BroadcastToPages(UINT message, WPARAM wParam, LPARAM lParam)

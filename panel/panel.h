@@ -21,6 +21,7 @@ void SelectTab(int index);
 void SelectPage();
 void BroadcastToPages(UINT message, WPARAM wParam, LPARAM lParam);
 void FocusFirstField();
+void ShowKeyboardCues();
 
 // Loan terms (terms.cpp): the Month and Interest Rate boxes.
 extern int Months;

@@ -2,6 +2,7 @@
 // warning box that reports a failed start-up.
 #include <windows.h>
 #include "numtext/fpu.h"
+#include "panel/panel.h"
 #include "res/resource.h"
 #include "shell/shell.h"
 
@@ -48,6 +49,7 @@ int CreateMainWindow(HINSTANCE instance, int show)
         return 0;
     }
     ShowWindow(window, show);
+    ShowKeyboardCues();
     UpdateWindow(window);
     // Creating and showing the window loads the common controls, and can
     // load other code (input methods, hooks) that changes the control word.

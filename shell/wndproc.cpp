@@ -93,8 +93,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (!IsIconic(window))
             RestoreFocus(window);
         return 0;
+    case WM_SYSCOMMAND:
+        // Kept before the system starts minimising: on the way it may take
+        // the focus away before the window is deactivated.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE)
+            RememberFocus(window);
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_SIZE:
-        // Wine can minimise the window without deactivating it.
+        // For Wine only: it can minimise the window without deactivating it
+        // (and without SC_MINIMIZE, from its own title bar). Windows
+        // deactivates a window it minimises, which keeps the focus first.
         if (wParam == SIZE_MINIMIZED)
             RememberFocus(window);
         return DefWindowProcA(window, message, wParam, lParam);

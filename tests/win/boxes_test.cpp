@@ -237,7 +237,16 @@ static void SendStrayCommands(HWND box)
 }
 
 // The ways the main window loses the keyboard and gets it back.
-enum Away { Minimised, AboutThenOk, HelpThenEscape, OtherProgram };
+enum Away { Minimised, AboutThenOk, HelpThenEscape, OtherProgram, MinimisedFocusTaken };
+
+// Stands for a system that takes the focus away on the way to minimising,
+// before the window is deactivated or sized.
+static LRESULT CALLBACK TakeFocusOnMinimise(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_MINMAX && LOWORD(lParam) == SW_MINIMIZE)
+        SetFocus(nullptr);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 static HWND OtherWindow;  // stands for another program's window, as Alt+Tab reaches it
 
@@ -259,11 +268,19 @@ static void LeaveAndReturn(Away how)
         SetForegroundWindow(MainWindow);
         break;
     case Minimised:
+    case MinimisedFocusTaken: {
+        HHOOK hook = how == MinimisedFocusTaken
+                         ? SetWindowsHookExA(WH_CBT, TakeFocusOnMinimise, nullptr,
+                                             GetCurrentThreadId())
+                         : nullptr;
         PostMessageA(MainWindow, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         Pump();
+        if (hook)
+            UnhookWindowsHookEx(hook);
         CHECK(IsIconic(MainWindow));
         PostMessageA(MainWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
         break;
+    }
     }
     Pump();
 }
@@ -281,8 +298,9 @@ static void CheckFocusReturns()
     HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
     HWND loanField = GetDlgItem(LoanPage, IDC_LEFTFIELD);
     const HWND fields[] = {loanField, FindWindowExA(MonthBox, nullptr, "Edit", nullptr)};
-    const Away ways[] = {Minimised,    AboutThenOk, HelpThenEscape, OtherProgram,
-                         AboutThenOk,  Minimised,   OtherProgram,   HelpThenEscape};
+    const Away ways[] = {Minimised,   AboutThenOk,    HelpThenEscape,      OtherProgram,
+                         AboutThenOk, Minimised,      OtherProgram,        HelpThenEscape,
+                         OtherProgram, MinimisedFocusTaken, AboutThenOk, MinimisedFocusTaken};
     int turn = 0;
     for (Away how : ways) {
         HWND field = fields[turn++ % 2];

@@ -22,6 +22,21 @@ static LRESULT CALLBACK RecordPageMessages(int code, WPARAM wParam, LPARAM lPara
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Requests to show the focus rectangle that reached the main window. Wine
+// keeps no keyboard-cue state (it always draws the rectangle), so the
+// request itself is what can be seen here.
+static int CueRequests;
+
+static LRESULT CALLBACK RecordCueRequests(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE &&
+        sent->wParam == MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS) && !GetParent(sent->hwnd) &&
+        lstrcmpA(ClassOf(sent->hwnd), MainClassName) == 0)
+        ++CueRequests;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 static void CheckMainWindow()
 {
     RECT r;
@@ -233,7 +248,8 @@ static bool Visible(HWND page)
 static void CheckPageSwitching()
 {
     HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
-    // Start-up: the Loan page only.
+    // Start-up: the Loan page only, the focus rectangle shown.
+    CHECK(CueRequests > 0);
     CHECK(Visible(LoanPage));
     CHECK(InvestmentPage == nullptr && SavingPage == nullptr);
     CHECK(GetFocus() == key7);
@@ -241,9 +257,12 @@ static void CheckPageSwitching()
     SetItemText(LoanPage, IDC_LEFTFIELD, "1234");
     HWND loan = LoanPage;
 
-    // A click on "Investment" creates its page on top and hides the Loan page.
+    // A click on "Investment" creates its page on top and hides the Loan
+    // page; the focus rectangle is shown on the "7" key again.
     SetFocus(MonthBox);
+    CueRequests = 0;
     ClickTab(1);
+    CHECK_INT(CueRequests, 1, "focus shown after a page switch");
     CHECK_INT(SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0), 1, "Investment selected");
     CHECK(Visible(InvestmentPage) && !Visible(LoanPage) && SavingPage == nullptr);
     CHECK(GetWindow(MainPanel, GW_CHILD) == InvestmentPage);
@@ -351,6 +370,8 @@ static void CheckTypingIntoWideText()
 int main()
 {
     HarnessStart();
+    HHOOK cues = SetWindowsHookExA(WH_CALLWNDPROC, RecordCueRequests, nullptr,
+                                   GetCurrentThreadId());
     CHECK(StartLedgerly() != nullptr);
     if (!MainWindow)
         return HarnessFinish("window");
@@ -366,6 +387,8 @@ int main()
     CheckBroadcasts();
     CheckForwarding();
     CheckTypingIntoWideText();
+
+    UnhookWindowsHookEx(cues);
 
     // Closing ends the loop with exit code 0.
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
