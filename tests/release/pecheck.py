@@ -8,9 +8,13 @@
   pecheck.py version EXE               the VERSIONINFO resource
   pecheck.py resources EXE             the manifest (asInvoker, DPI aware, no common
                                        controls 6) and the icon's six sizes
+  pecheck.py instructions EXE OBJDUMP  no instruction that a Pentium lacks, read from
+                                       OBJDUMP's disassembly of the i686 program
 
 Prints what it checked; exits 1 on the first failed group of checks.
 """
+import re
+import subprocess
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -276,6 +280,57 @@ def check_resources(pe):
     check(sorted(sizes) == ICON_SIZES, f"icon sizes {sorted(sizes)} are {ICON_SIZES}")
 
 
+# What the Pentium (and so every processor Windows 95 runs on) lacks: the
+# Pentium Pro's conditional moves and flag-setting compares, the later
+# fences, prefetches, fast system calls and SSE state, MMX and SSE registers,
+# the bit-counting and BMI instructions, and the multi-byte NOP (0F 1F, shown
+# as nopw or nopl with an operand), which assemblers use as padding.
+# "tzcnt" is allowed: it is REP BSF, which every older processor runs as
+# BSF, the same count for the non-zero words compilers give it (libgcc's
+# __ctzdi2 tests for zero first). LZCNT (REP BSR) is no such thing.
+P6_AND_LATER = {
+    "fcomi", "fcomip", "fucomi", "fucomip", "fisttp", "ud2", "rdpmc", "sysenter",
+    "sysexit", "syscall", "sysret", "emms", "femms", "fxsave", "fxrstor", "ldmxcsr",
+    "stmxcsr", "sfence", "lfence", "mfence", "clflush", "movnti", "prefetch", "prefetchw",
+    "prefetchnta", "prefetcht0", "prefetcht1", "prefetcht2", "lzcnt", "popcnt", "movbe",
+    "crc32", "andn", "bextr", "blsi", "blsmsk", "blsr", "bzhi", "mulx", "pdep", "pext",
+    "rorx", "sarx", "shlx", "shrx", "adcx", "adox",
+}
+PREFIXES = {"rep", "repz", "repe", "repnz", "repne", "lock", "data16", "addr16", "addr32",
+            "cs", "ds", "es", "fs", "gs", "ss", "notrack", "bnd"}
+VECTOR_REGISTER = re.compile(r"%(?:[xyz]mm|mm|k)[0-9]")
+
+
+def check_instructions(path, objdump):
+    listing = subprocess.run([objdump, "-d", "--no-show-raw-insn", path], check=True,
+                             capture_output=True, text=True).stdout
+    found = {}
+    count = 0
+    for line in listing.splitlines():
+        parts = line.split("\t")
+        if len(parts) < 2 or not parts[0].strip().endswith(":"):
+            continue
+        words = parts[1].split()
+        while words and words[0] in PREFIXES:
+            words = words[1:]
+        if not words:
+            continue
+        count += 1
+        mnemonic, operands = words[0], " ".join(words[1:])
+        late = (mnemonic.startswith(("cmov", "fcmov")) or mnemonic in P6_AND_LATER or
+                (mnemonic in ("nopw", "nopl", "nop") and operands) or
+                VECTOR_REGISTER.search(operands) is not None)
+        if late:
+            found.setdefault(mnemonic, []).append(parts[0].strip().rstrip(":"))
+    check(count > 1000, f"disassembled {count} instructions")
+    for mnemonic, places in sorted(found.items()):
+        check(False, f"{mnemonic} at {', '.join(places[:5])}"
+                     f"{' ...' if len(places) > 5 else ''} ({len(places)} times): "
+                     "a Pentium lacks it")
+    if not found:
+        check(True, "no instruction that a Pentium lacks")
+
+
 def main(argv):
     if len(argv) < 3:
         raise SystemExit(__doc__)
@@ -290,6 +345,9 @@ def main(argv):
         check_version(pe)
     elif mode == "resources":
         check_resources(pe)
+    elif mode == "instructions":
+        check(pe.machine == MACHINE["i686"], "built for i686")
+        check_instructions(path, argv[3])
     else:
         raise SystemExit(__doc__)
     print(f"{mode}: {failures} failed")
