@@ -341,9 +341,9 @@ static void LoanNote(const Schedule& s, TextWriter& out)
     } else if (s.lastPayment != s.terms.other) {
         out.Put(" The last payment is ");
         out.Put(CentsText(s.lastPayment));
-        out.Put(": it pays off what the payments of ");
+        out.Put(", not ");
         out.Put(CentsText(s.terms.other));
-        out.Put(", rounded to the cent, leave.");
+        out.Put(": it settles what rounding the payment to the cent leaves.");
     } else {
         out.Put(" Every payment is ");
         out.Put(CentsText(s.lastPayment));
