@@ -343,7 +343,7 @@ static void LoanNote(const Schedule& s, TextWriter& out)
         out.Put(CentsText(s.lastPayment));
         out.Put(", not ");
         out.Put(CentsText(s.terms.other));
-        out.Put(": it settles what rounding the payment to the cent leaves.");
+        out.Put(": it settles the balance the other payments leave.");
     } else {
         out.Put(" Every payment is ");
         out.Put(CentsText(s.lastPayment));

@@ -357,8 +357,8 @@ struct ScheduleCase {
 static const ScheduleCase ScheduleCases[] = {
     {0, "3", "12", LeftToRight, "100", "100.00", "34.00",
      "Loan of 100.00 at 12.00 % over 3 months, paying 34.00 a month",
-     "Total interest 2.01. The last payment is 34.01, not 34.00: it settles what rounding the "
-     "payment to the cent leaves.",
+     "Total interest 2.01. The last payment is 34.01, not 34.00: it settles the balance the "
+     "other payments leave.",
      "Month\tPayment\tInterest\tPrincipal\tBalance\r\n"
      "1\t34.00\t1.00\t33.00\t67.00\r\n"
      "2\t34.00\t0.67\t33.33\t33.67\r\n"
