@@ -225,6 +225,17 @@ void SelectPage()
     ShowKeyboardCues();
 }
 
+int ShownTab()
+{
+    LRESULT selected = SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0);
+    return selected >= 0 && selected < PageCount ? static_cast<int>(selected) : -1;
+}
+
+HWND PageOf(int index)
+{
+    return index >= 0 && index < PageCount ? *Pages[index].handle : nullptr;
+}
+
 void BroadcastToPages(UINT message, WPARAM wParam, LPARAM lParam)
 {
     for (int i = 0; i < PageCount; ++i) {

@@ -22,6 +22,10 @@ void SelectPage();
 void BroadcastToPages(UINT message, WPARAM wParam, LPARAM lParam);
 void FocusFirstField();
 void ShowKeyboardCues();
+// The selected tab's index (0 Loan, 1 Investment, 2 Saving, -1 none) and a
+// page's handle by index, null until the page exists.
+int ShownTab();
+HWND PageOf(int index);
 
 // Loan terms (terms.cpp): the Month and Interest Rate boxes.
 extern int Months;
@@ -50,5 +54,10 @@ void AddLongTextMark(HWND field);
 void ShowLongText(HWND field);
 void AddLongTextMarks(HWND page);
 void ShowPageLongText(HWND page, int id);
+
+// The Schedule box (schedulebox.cpp): the shown page's calculation carried
+// out, then its month-by-month statement.
+void OpenSchedule(HWND owner);
+INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif

@@ -11,6 +11,7 @@
 #define IDD_SAVINGPAGE      117
 #define IDD_MAINPANEL       126
 #define IDD_HELPBOX         127
+#define IDD_SCHEDULEBOX     128
 
 /* Child window id of the tree-view host inside the main window */
 #define IDC_PANELHOST       101
@@ -26,6 +27,7 @@
 #define IDM_COPY            40008
 #define IDM_PASTE           40009
 #define IDM_DELETE          40010
+#define IDM_SCHEDULE        40011
 
 /* Main panel: term boxes, their labels, tab strip */
 #define IDC_MONTHBOX        1001
@@ -69,5 +71,11 @@
 
 /* About box */
 #define IDC_VERSIONTEXT     1041
+
+/* Schedule box */
+#define IDC_SCHEDULEHEADING 1043
+#define IDC_SCHEDULELIST    1044
+#define IDC_SCHEDULECOPY    1045
+#define IDC_SCHEDULENOTE    1046
 
 #endif

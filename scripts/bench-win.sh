@@ -1,7 +1,8 @@
 #!/bin/sh
 # Benchmark under Wine on a virtual display, Ledgerly side by side with a
 # minimal window program: exe sizes, start-up to idle (medians), private
-# memory once idle, CPU time over 10 idle seconds.
+# memory once idle, CPU time over 10 idle seconds; then the Schedule box's
+# opening time for 1200 months on each page (bench/win/schedule_bench.cpp).
 . "$(dirname "$0")/wine-env.sh"
 exe=$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")
 dir=$(dirname "$exe")
@@ -17,6 +18,7 @@ for arch in i686 x86_64; do
 done
 export LEDGERLY_BENCH_ARGS="$exe $dir/bench/win/minimal_window.exe ${1:-15}"
 export LEDGERLY_BENCH_DRIVER="$dir/bench/win/startup_bench.exe"
+export LEDGERLY_SCHEDULE_BENCH="$dir/bench/win/schedule_bench.exe"
 echo "== start-up, memory, idle CPU ($(basename "$dir") build)"
 exec xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   "$LEDGERLY_ROOT/scripts/wine-prefix.sh"
@@ -24,5 +26,7 @@ exec xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   "$WINE" wineboot >/dev/null 2>&1 </dev/null
   "$WINE" "$LEDGERLY_BENCH_DRIVER" $LEDGERLY_BENCH_ARGS
   rc=$?
+  echo "== the Schedule box"
+  "$WINE" "$LEDGERLY_SCHEDULE_BENCH" || rc=1
   wineserver -k; wineserver -w
   exit $rc'

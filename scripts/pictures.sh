@@ -1,8 +1,8 @@
 #!/bin/sh
 # Renders the pictures in docs/ on a virtual display: the window at start-up,
 # each page after a calculation, a result too long for its field, the Help
-# and About boxes; then the worked example at 120 and 144 DPI and in a
-# default Wine prefix (without Wine's bitmap fonts), each in a prefix and
+# and About boxes, the Loan page's schedule; then the worked example at 120
+# and 144 DPI and in a default Wine prefix (without Wine's bitmap fonts), each in a prefix and
 # with a Wine server of its own.
 . "$(dirname "$0")/wine-env.sh"
 export LEDGERLY_EXE="$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")"
@@ -29,6 +29,7 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   probe settext panel:1002 8
   click page:1008
   shot main loan.png
+
 
   probe command 40005
   probe settext page:1010 10000
@@ -63,6 +64,17 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   probe command 40002
   sleep 0.5
   shot box about.png
+  click box:1
+  sleep 0.3
+
+  # The month-by-month statement of the worked example (last: after a box has
+  # closed, Wine may leave the main window drawn inactive).
+  probe command 40003
+  probe settext panel:1001 360
+  probe settext panel:1002 8
+  probe command 40011
+  sleep 0.5
+  shot box schedule.png
   click box:1
   probe command 40001
   wait

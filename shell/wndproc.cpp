@@ -146,6 +146,9 @@ void HandleMenuCommand(HWND window, WORD id)
     case IDM_SAVING:
         SelectTab(2);
         break;
+    case IDM_SCHEDULE:
+        OpenSchedule(window);
+        break;
     case IDM_CUT:
         SendToFocus(WM_CUT);
         break;

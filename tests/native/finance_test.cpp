@@ -2,7 +2,8 @@
 // in quadruple precision (113-bit __float128, through log1p and expm1 rather
 // than pow), on a grid of terms and amounts, compared as the two-decimal
 // texts the pages show. Also the overflow results at the largest terms, and
-// the texts the term boxes and the output fields show.
+// the texts the term boxes and the output fields show, and the month-by-month
+// statements against the same rules in exact integer arithmetic.
 #include <float.h>
 #include <math.h>
 #include <quadmath.h>
@@ -12,6 +13,7 @@
 #include "numtext/numtext.h"
 #include "panel/fieldtext.h"
 #include "panel/formulas.h"
+#include "panel/schedule.h"
 #include "tests/harness.h"
 
 using Quad = __float128;
@@ -367,6 +369,248 @@ static void CheckResultTexts()
     CHECK_INT(strlen(ResultText(DBL_MAX, 1)), 309 + 3, "largest finite result in full");
 }
 
+
+// The statement's interest, in exact integer arithmetic: the product of the
+// balance and the monthly rate rounded to the nearest double (53 bits, ties
+// to even), its decimal expansion cut to 18 significant digits, rounded half
+// up to 17, then half up to a whole number of cents.
+using Wide = unsigned __int128;
+
+static Wide TenTo(int exponent)
+{
+    Wide p = 1;
+    while (exponent-- > 0)
+        p *= 10;
+    return p;
+}
+
+static long long ExactInterest(long long balance, double rate)
+{
+    int e2;
+    double f = frexp(rate, &e2);
+    Wide m = static_cast<Wide>(static_cast<long long>(ldexp(f, 53)));
+    Wide p = static_cast<Wide>(balance) * m;
+    int shift = 53 - e2;  // the product is p / 2^shift
+    if (p == 0)
+        return 0;
+    int bits = 0;
+    for (Wide q = p; q; q >>= 1)
+        ++bits;
+    if (bits > 53) {
+        int drop = bits - 53;
+        Wide q = p >> drop;
+        Wide rest = p & ((static_cast<Wide>(1) << drop) - 1);
+        Wide half = static_cast<Wide>(1) << (drop - 1);
+        if (rest > half || (rest == half && (q & 1)))
+            ++q;
+        p = q << drop;  // the double's value, still over 2^shift
+    }
+    Wide whole = p >> shift;
+    Wide fraction = p & ((static_cast<Wide>(1) << shift) - 1);
+    int wholeDigits = 0;
+    for (Wide w = whole; w; w /= 10)
+        ++wholeDigits;
+    // 18 significant digits: the whole digits, then fraction digits (leading
+    // zeros of a value below 1 do not count).
+    Wide t = whole;
+    int kept = wholeDigits;
+    int places = 0;
+    while (kept < 18) {
+        fraction *= 10;
+        int digit = static_cast<int>(fraction >> shift);
+        fraction &= (static_cast<Wide>(1) << shift) - 1;
+        t = t * 10 + digit;
+        ++places;
+        if (t)
+            ++kept;
+    }
+    Wide t17 = t / 10 + (t % 10 >= 5 ? 1 : 0);
+    int places17 = places - 1;  // fraction digits of t17
+    Wide result = t17 / TenTo(places17);
+    if ((t17 / TenTo(places17 - 1)) % 10 >= 5)
+        ++result;
+    return static_cast<long long>(result);
+}
+
+// The statement rules, written out once more from their description.
+struct ExpectedRow {
+    long long payment, interest, principal, balance;
+    bool tooLarge;
+};
+
+static int ExpectStatement(const ScheduleTerms& t, ExpectedRow* rows, ExpectedRow* total)
+{
+    const long long limit = 1000000000000000LL;
+    long long balance = t.kind == SavingSchedule ? 0 : t.start;
+    bool tooLarge = false;
+    *total = ExpectedRow{};
+    int count = 0;
+    for (int month = 1; month <= t.months; ++month) {
+        ExpectedRow& r = rows[count++];
+        r = ExpectedRow{};
+        if (!tooLarge) {
+            long long interest = ExactInterest(balance, t.monthlyRate);
+            r.interest = interest;
+            if (t.kind == LoanSchedule) {
+                bool last = balance + interest <= t.other || month == t.months;
+                r.payment = last ? balance + interest : t.other;
+                r.principal = r.payment - interest;
+                balance -= r.principal;
+                total->principal += r.principal;
+            } else {
+                r.payment = t.kind == SavingSchedule ? t.start : 0;
+                balance += interest + r.payment;
+            }
+            total->payment += r.payment;
+            total->interest += interest;
+            tooLarge = balance >= limit;
+        } else if (t.kind == SavingSchedule) {
+            r.payment = t.start;
+            total->payment += t.start;
+        }
+        r.balance = balance;
+        r.tooLarge = tooLarge;
+        if (t.kind == LoanSchedule && balance == 0)
+            break;
+    }
+    total->balance = balance;
+    total->tooLarge = tooLarge;
+    return count;
+}
+
+struct StatementCase {
+    const char* what;
+    int kind;
+    int months;
+    double rate;
+    const char* start;    // the page's two amounts as it shows them
+    const char* other;
+    int rows;             // months in the statement
+    const char* lastRow;  // the last month's copied line
+    const char* totalRow;
+};
+
+static const StatementCase StatementCases[] = {
+    // The worked example: the payment shown is 0.0018 below the exact one,
+    // which over the term adds up to a last payment 2.69 above the others.
+    {"loan, last payment differs", LoanSchedule, 360, 8, "80000.00", "587.01", 360,
+     "360\t589.70\t3.91\t585.79\t0.00\r\n", "Total\t211326.29\t131326.29\t80000.00\r\n"},
+    {"one month", LoanSchedule, 1, 8, "80000.00", "80533.33", 1,
+     "1\t80533.33\t533.33\t80000.00\t0.00\r\n", "Total\t80533.33\t533.33\t80000.00\r\n"},
+    {"loan of 0", LoanSchedule, 360, 8, "0.00", "0.00", 1, "1\t0.00\t0.00\t0.00\t0.00\r\n",
+     "Total\t0.00\t0.00\t0.00\r\n"},
+    // 1.00 over 200 months at 0.1 percent: the payment of 0.00504 shows as
+    // 0.01, which pays the loan off in half the term.
+    {"early payoff", LoanSchedule, 200, 0.1, "1.00", "0.01", 100, "100\t0.01\t0.00\t0.01\t0.00\r\n",
+     "Total\t1.00\t0.00\t1.00\r\n"},
+    // A payment below the interest: the balance grows, the last month pays it.
+    {"principal below zero", LoanSchedule, 3, 8, "80000.00", "500.00", 3,
+     "3\t80600.67\t533.78\t80066.89\t0.00\r\n", "Total\t81600.67\t1600.67\t80000.00\r\n"},
+    {"investment of 0", InvestmentSchedule, 360, 7.8, "0.00", "0.00", 360, "360\t0.00\t0.00\r\n",
+     "Total\t0.00\t0.00\r\n"},
+    {"saving of 0", SavingSchedule, 12, 7.8, "0.00", "0.00", 12, "12\t0.00\t0.00\t0.00\r\n",
+     "Total\t0.00\t0.00\t0.00\r\n"},
+    // The rounded statement ends 0.42 above the page's exact future worth.
+    {"saving example", SavingSchedule, 360, 7.8, "200.00", "286243.83", 360,
+     "360\t200.00\t1847.28\t286244.25\r\n", "Total\t72000.00\t214244.25\t286244.25\r\n"},
+    // At 1000 percent 10000000000.00 passes 10^13 in month 12; the page's
+    // future worth there is past it as well.
+    {"investment at the limit", InvestmentSchedule, 24, 1000, "10000000000.00",
+     "21222027286254240.00", 24, "24\tValue is too large\tValue is too large\r\n",
+     "Total\tValue is too large\tValue is too large\r\n"},
+    {"saving at the limit", SavingSchedule, 30, 1000, "10000000000.00", "Value is too large",
+     30, "30\t10000000000.00\tValue is too large\tValue is too large\r\n",
+     "Total\t300000000000.00\tValue is too large\tValue is too large\r\n"},
+};
+
+static void CheckStatement(const StatementCase& c)
+{
+    ScheduleTerms terms = {};
+    terms.kind = c.kind;
+    terms.months = c.months;
+    terms.annualRate = c.rate;
+    terms.monthlyRate = MonthlyRateOf(c.rate);
+    terms.startTooLarge = !ParseCents(c.start, &terms.start);
+    terms.otherTooLarge = !ParseCents(c.other, &terms.other);
+    static ExpectedRow expected[1200];
+    ExpectedRow expectedTotal;
+    int count = ExpectStatement(terms, expected, &expectedTotal);
+    CHECK_INT(count, c.rows, c.what);
+
+    Schedule s;
+    StartSchedule(&s, terms);
+    ScheduleRow row;
+    int n = 0;
+    char line[ScheduleLineSize] = "";
+    int mismatches = 0;
+    while (NextScheduleRow(&s, &row)) {
+        if (n >= count)
+            break;
+        const ExpectedRow& e = expected[n++];
+        bool same = row.month == n && row.tooLarge == e.tooLarge &&
+                    (e.tooLarge || (row.interest == e.interest && row.balance == e.balance)) &&
+                    row.payment == e.payment &&
+                    (c.kind != LoanSchedule || row.principal == e.principal);
+        if (!same && mismatches++ < 3)
+            printf("  %s, month %d: interest %lld balance %lld, expected %lld %lld\n", c.what, n,
+                   row.interest, row.balance, e.interest, e.balance);
+        ScheduleLine(c.kind, row, line);
+    }
+    CHECK_INT(mismatches, 0, c.what);
+    CHECK_INT(n, count, c.what);
+    CHECK_TEXT(line, c.lastRow, c.what);
+    ScheduleRow total;
+    FinishSchedule(s, &total);
+    CHECK(total.tooLarge == expectedTotal.tooLarge);
+    if (!expectedTotal.tooLarge)
+        CHECK(total.interest == expectedTotal.interest && total.balance == expectedTotal.balance);
+    CHECK(total.payment == expectedTotal.payment);
+    ScheduleLine(c.kind, total, line);
+    CHECK_TEXT(line, c.totalRow, c.what);
+}
+
+// The amounts a statement reads and writes, and the note under it.
+static void CheckStatementTexts()
+{
+    struct Amount {
+        const char* text;
+        bool read;
+        long long cents;
+    };
+    const Amount amounts[] = {
+        {"587.01", true, 58701},        {"80000", true, 8000000},
+        {"0.5", true, 50},              {"9999999999999.99", true, 999999999999999},
+        {"10000000000000.00", false, 0}, {"Value is too large", false, 0},
+        {"1.#J", false, 0},             {"", false, 0},
+        {"1.234", false, 0},            {"-1.00", false, 0},
+    };
+    for (const Amount& a : amounts) {
+        long long cents = -7;
+        CHECK_INT(ParseCents(a.text, &cents), a.read, a.text);
+        if (a.read)
+            CHECK_INT(cents, a.cents, a.text);
+    }
+    CHECK_TEXT(CentsText(-1), "-0.01", "cents");
+    CHECK_TEXT(CentsText(0), "0.00", "cents");
+    CHECK_TEXT(CentsText(105), "1.05", "cents");
+    CHECK_TEXT(CentsText(999999999999999), "9999999999999.99", "cents");
+
+    // The note of a statement that ends away from the page's future worth.
+    ScheduleTerms terms = {SavingSchedule, 360, 7.8, MonthlyRateOf(7.8), 20000, false, 28624383,
+                           false};
+    char text[ScheduleTextSize];
+    Schedule s;
+    StartSchedule(&s, terms);
+    ScheduleRow row;
+    while (NextScheduleRow(&s, &row)) {
+    }
+    ScheduleNote(s, text);
+    CHECK_TEXT(text,
+               "Each month's interest is rounded to the cent, so the statement ends at "
+               "286244.25, 0.42 more than the page's exact future worth of 286243.83.",
+               "saving note");
+}
+
 int main(int argc, char** argv)
 {
     Verbose = argc > 1 && strcmp(argv[1], "-v") == 0;
@@ -376,5 +620,8 @@ int main(int argc, char** argv)
     CheckTermTexts();
     CheckTermTextsSettle();
     CheckResultTexts();
+    for (const StatementCase& c : StatementCases)
+        CheckStatement(c);
+    CheckStatementTexts();
     return HarnessFinish("finance");
 }

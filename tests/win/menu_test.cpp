@@ -16,8 +16,8 @@ struct MenuSpec {
 };
 
 static const MenuEntry SelectionItems[] = {
-    {"&Loan", IDM_LOAN}, {"&Investment", IDM_INVESTMENT}, {"&Saving", IDM_SAVING},
-    {nullptr, 0},        {"E&xit", IDM_EXIT},
+    {"&Loan", IDM_LOAN},         {"&Investment", IDM_INVESTMENT}, {"&Saving", IDM_SAVING},
+    {"Sc&hedule...", IDM_SCHEDULE}, {nullptr, 0},                {"E&xit", IDM_EXIT},
 };
 static const MenuEntry EditItems[] = {
     {"Cu&t", IDM_CUT}, {"&Copy", IDM_COPY}, {"&Paste", IDM_PASTE}, {"&Delete", IDM_DELETE},
@@ -26,7 +26,7 @@ static const MenuEntry HelpItems[] = {
     {"&Help...", IDM_HELP}, {nullptr, 0}, {"&About...", IDM_ABOUT},
 };
 static const MenuSpec Menus[] = {
-    {"&Selection", SelectionItems, 5},
+    {"&Selection", SelectionItems, 6},
     {"&Edit", EditItems, 4},
     {"&Help", HelpItems, 3},
 };
@@ -327,7 +327,7 @@ static void CheckOtherCommands()
 {
     Command(IDM_SAVING);
     HWND focus = GetFocus();
-    const WORD ids[] = {0, IDOK, IDCANCEL, 40000, 40011, IDC_TABSTRIP, IDC_KEY7, 65535};
+    const WORD ids[] = {0, IDOK, IDCANCEL, 40000, 40012, IDC_TABSTRIP, IDC_KEY7, 65535};
     ArmBoxDriver(CloseByIdOk);
     for (WORD id : ids) {
         char what[48];
@@ -399,7 +399,7 @@ static void CheckPanelHelp()
     CHECK_TEXT(BoxCaption, "Help", "F1 on the 7 key");
 }
 
-// F1 pressed in the open About or Help box, as a user's key arrives: the box's
+// F1 pressed in the open About, Help or Schedule box, as a user's key arrives: the box's
 // own loop takes it from the input queue. The box answers the help request
 // itself, so no second box opens, and the main window stays disabled until
 // the box closes.
@@ -433,7 +433,7 @@ static bool F1Done()
 
 static void CheckBoxHelp()
 {
-    const WORD commands[] = {IDM_ABOUT, IDM_HELP};
+    const WORD commands[] = {IDM_ABOUT, IDM_HELP, IDM_SCHEDULE};
     for (WORD command : commands) {
         F1Presses = 0;
         F1Taken = false;

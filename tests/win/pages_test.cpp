@@ -41,12 +41,6 @@ static void CheckControlState(const char* what)
 #endif
 }
 
-static HWND PageOf(int index)
-{
-    HWND pages[] = {LoanPage, InvestmentPage, SavingPage};
-    return pages[index];
-}
-
 static HWND ShowPage(int index)
 {
     ClickTab(index);

@@ -4,11 +4,14 @@
 // shown control lies inside the main window's client area and every text
 // fits its control, measured with the control's own font; the page fields
 // hold the longest amount and a 12-digit result whole, and a longer text is
-// marked at the field's end and shown whole in the field's tip.
+// marked at the field's end and shown whole in the field's tip. The
+// Schedule box, with the longest texts its columns get, lies on the screen
+// whole, its texts fit, and every column holds its longest text.
 #include <stdlib.h>
 #include <string.h>
 
-#include "tests/win/winharness.h"
+#include "panel/schedule.h"
+#include "tests/win/boxdriver.h"
 
 static int Dpi;
 static bool WineFonts;
@@ -281,6 +284,125 @@ static void CheckPage(int index)
     CheckFields(page);
 }
 
+
+// Every control of the open Schedule box inside its client area, the box
+// on the work area, the heading, the note and the buttons' texts whole, and
+// every cell's text inside its column, the columns side by side inside the
+// list.
+static void InspectSchedule(HWND box)
+{
+    RECT work, frame, client;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(box, &frame);
+    Report(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+               frame.bottom <= work.bottom,
+           box, "Schedule", "lies on the work area");
+    GetClientRect(box, &client);
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r = RectInParent(c);
+        char text[64];
+        lstrcpynA(text, TextOf(c), sizeof text);
+        Report(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom,
+               c, text, "lies inside the box");
+    }
+    const int statics[] = {IDC_SCHEDULEHEADING, IDC_SCHEDULENOTE};
+    for (int id : statics) {
+        HWND control = GetDlgItem(box, id);
+        char text[ScheduleTextSize];
+        lstrcpynA(text, TextOf(control), sizeof text);
+        RECT inner;
+        GetClientRect(control, &inner);
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        RECT need = {0, 0, inner.right, 0};
+        DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        ReportFit(need.bottom, inner.bottom, control, text, "text fits down");
+    }
+    const int buttons[] = {IDC_SCHEDULECOPY, IDOK};
+    for (int id : buttons) {
+        HWND button = GetDlgItem(box, id);
+        RECT inner;
+        GetClientRect(button, &inner);
+        ReportFit(TextExtent(button, TextOf(button)).cx, ButtonRoom(button, inner.right), button,
+                  TextOf(button), "text fits across");
+    }
+
+    // The list draws a cell's text inside a margin of about 12 pixels at
+    // 96 DPI; a text that needs more is cut with an ellipsis.
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    int margin = MulDiv(12, Dpi, 96);
+    int total = 0;
+    for (int c = 0; c < columns; ++c) {
+        int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
+        total += width;
+        int widest = 0;
+        char widestText[64] = "";
+        for (int r = -1; r < rows; ++r) {
+            char cell[64] = "";
+            if (r < 0) {
+                LVCOLUMNA column = {};
+                column.mask = LVCF_TEXT;
+                column.pszText = cell;
+                column.cchTextMax = sizeof cell;
+                SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+            } else {
+                LVITEMA item = {};
+                item.iSubItem = c;
+                item.pszText = cell;
+                item.cchTextMax = sizeof cell;
+                SendMessageA(list, LVM_GETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
+            }
+            int need = static_cast<int>(
+                SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(cell)));
+            if (need > widest) {
+                widest = need;
+                lstrcpynA(widestText, cell, sizeof widestText);
+            }
+        }
+        ReportFit(widest + margin, width, list, widestText, "fits its column");
+    }
+    RECT inner;
+    GetClientRect(list, &inner);
+    ReportFit(total, inner.right, list, "", "columns fit side by side");
+}
+
+// The longest texts: a loan of the cap at 1000 percent (payments of ten
+// digits and more), an investment past 10^13 ("Value is too large"), and
+// the saving example with its long note.
+static void CheckScheduleBox()
+{
+    struct Case {
+        int tab;
+        const char* months;
+        const char* rate;
+        const char* amount;
+    };
+    const Case cases[] = {{0, "1200", "1000", "10000000000"},
+                          {1, "60", "1000", "10000000000"},
+                          {2, "360", "7.80", "200"}};
+    for (const Case& c : cases) {
+        wsprintfA(Where, "%d DPI, %s fonts, Schedule box of page %d", Dpi,
+                  WineFonts ? "Wine's" : "default", c.tab);
+        SelectTab(c.tab);
+        HWND page = c.tab == 0 ? LoanPage : c.tab == 1 ? InvestmentPage : SavingPage;
+        SetWindowTextA(MonthBox, c.months);
+        SetWindowTextA(RateBox, c.rate);
+        SetItemText(page, IDC_LEFTFIELD, c.amount);
+        Click(page, IDC_LEFTTORIGHT);
+        ArmBoxDriver(CloseByEscape, InspectSchedule);
+        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+        DisarmBoxDriver();
+        CHECK_INT(BoxesSeen, 1, Where);
+    }
+    SetWindowTextA(MonthBox, "360");
+    SetWindowTextA(RateBox, "7.80");
+}
+
 int main(int argc, char** argv)
 {
     HarnessStart();
@@ -297,6 +419,7 @@ int main(int argc, char** argv)
     for (int index = 0; index < 3; ++index)
         CheckPage(index);
     CheckTermBoxes();
+    CheckScheduleBox();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
     CHECK_INT(RunMessageLoop(), 0, "exit code");

@@ -1,0 +1,283 @@
+// The Schedule box: the shown page's calculation carried out as its
+// "Calculate It" does, then the month-by-month statement of the two amounts
+// the page shows, with Copy for a spreadsheet.
+#include <windows.h>
+#include <commctrl.h>
+#include "numtext/fpu.h"
+#include "numtext/numtext.h"
+#include "panel/panel.h"
+#include "panel/schedule.h"
+#include "res/resource.h"
+#include "shell/shell.h"
+
+// The statement the open box shows. It is built again from these terms for
+// each pass over it (the list, the count of the copied text, the copy).
+static ScheduleTerms ShownTerms;
+
+// Room a column leaves around its longest text, in dialog units across.
+constexpr int ColumnPaddingUnits = 8;
+constexpr int MaxScheduleColumns = 5;
+
+static void ReadPageAmount(HWND page, int id, long long* cents, bool* tooLarge)
+{
+    char text[FieldTextSize] = "";
+    GetDlgItemTextA(page, id, text, FieldTextSize);
+    *tooLarge = !ParseCents(text, cents);
+    if (*tooLarge)
+        *cents = 0;
+}
+
+void OpenSchedule(HWND owner)
+{
+    int tab = ShownTab();
+    HWND page = PageOf(tab);
+    if (!page)
+        return;
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CALCULATE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_CALCULATE)));
+    ShownTerms = ScheduleTerms{};
+    ShownTerms.kind = tab;
+    ShownTerms.months = Months;
+    ShownTerms.annualRate = AnnualRate;
+    ShownTerms.monthlyRate = MonthlyRate;
+    // The left field holds the loan, the present worth or the saving; the
+    // right one the payment or the future worth.
+    ReadPageAmount(page, IDC_LEFTFIELD, &ShownTerms.start, &ShownTerms.startTooLarge);
+    ReadPageAmount(page, IDC_RIGHTFIELD, &ShownTerms.other, &ShownTerms.otherTooLarge);
+    DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_SCHEDULEBOX), owner, ScheduleBoxProc, 0);
+}
+
+// A text's width in the list's font, and the widest text of each column.
+struct ColumnWidths {
+    HDC dc;
+    int widths[MaxScheduleColumns];
+};
+
+static void Measure(ColumnWidths& measure, int column, const char* text)
+{
+    SIZE size = {};
+    GetTextExtentPoint32A(measure.dc, text, lstrlenA(text), &size);
+    if (size.cx > measure.widths[column])
+        measure.widths[column] = size.cx;
+}
+
+static void AddRow(HWND list, int index, int kind, const ScheduleRow& row, ColumnWidths& measure)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    for (int c = 0; c < ScheduleColumns(kind); ++c) {
+        const char* text = CellText(kind, row, c);
+        Measure(measure, c, text);
+        item.iSubItem = c;
+        item.pszText = const_cast<char*>(text);
+        if (c == 0)
+            SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        else
+            SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+// Moves a control of the box right, or makes it wider, by some pixels.
+static void ShiftControl(HWND box, int id, int right, int wider)
+{
+    HWND control = GetDlgItem(box, id);
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(control, nullptr, r.left + right, r.top, r.right - r.left + wider,
+                 r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Where the columns need more room than the list has, the box grows wider by
+// the difference (up to the work area), the list, the heading and the note
+// with it, and the buttons move right; it stays centred.
+static void WidenFor(HWND box, HWND list, int columnsWidth, int listBorder)
+{
+    RECT frame, listFrame, work;
+    GetWindowRect(box, &frame);
+    GetWindowRect(list, &listFrame);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    int needed = columnsWidth + GetSystemMetrics(SM_CXVSCROLL) + listBorder;
+    int grow = needed - (listFrame.right - listFrame.left);
+    int room = (work.right - work.left) - (frame.right - frame.left);
+    if (grow > room)
+        grow = room;
+    if (grow <= 0)
+        return;
+    ShiftControl(box, IDC_SCHEDULEHEADING, 0, grow);
+    ShiftControl(box, IDC_SCHEDULELIST, 0, grow);
+    ShiftControl(box, IDC_SCHEDULENOTE, 0, grow);
+    ShiftControl(box, IDC_SCHEDULECOPY, grow, 0);
+    ShiftControl(box, IDOK, grow, 0);
+    int left = frame.left - grow / 2;
+    if (left < work.left)
+        left = work.left;
+    SetWindowPos(box, nullptr, left, frame.top, frame.right - frame.left + grow,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Fills the box: the heading, the columns, one row per month and the total
+// row, each column as wide as its longest text, and the note.
+static void FillScheduleBox(HWND box)
+{
+    LoadFpuControl();
+    const ScheduleTerms& terms = ShownTerms;
+    int kind = terms.kind;
+    char text[ScheduleTextSize];
+    ScheduleHeading(terms, text);
+    SetDlgItemTextA(box, IDC_SCHEDULEHEADING, text);
+
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    RECT outer, inner;
+    GetWindowRect(list, &outer);
+    GetClientRect(list, &inner);
+    int listBorder = (outer.right - outer.left) - inner.right;
+    // Common controls 4.70 and later select whole rows; 4.00 (Windows 95)
+    // does not know the message and ignores it.
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+
+    ColumnWidths measure = {};
+    measure.dc = GetDC(list);
+    HGDIOBJ oldFont = SelectObject(measure.dc, reinterpret_cast<HGDIOBJ>(
+                                                   SendMessageA(list, WM_GETFONT, 0, 0)));
+    // Columns first: a list keeps no text for a column it does not have.
+    int columns = ScheduleColumns(kind);
+    for (int c = 0; c < columns; ++c) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        // The first column of a list is always left-aligned; amounts line up
+        // on the right.
+        column.fmt = c ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.pszText = const_cast<char*>(ScheduleColumnName(kind, c));
+        column.iSubItem = c;
+        SendMessageA(list, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+        Measure(measure, c, column.pszText);
+    }
+
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LVM_SETITEMCOUNT, terms.months + 1, 0);
+    Schedule schedule;
+    StartSchedule(&schedule, terms);
+    ScheduleRow row;
+    int index = 0;
+    while (NextScheduleRow(&schedule, &row))
+        AddRow(list, index++, kind, row, measure);
+    FinishSchedule(schedule, &row);
+    AddRow(list, index, kind, row, measure);
+    SelectObject(measure.dc, oldFont);
+    ReleaseDC(list, measure.dc);
+
+    RECT padding = {0, 0, ColumnPaddingUnits, 0};
+    MapDialogRect(box, &padding);
+    int total = 0;
+    for (int c = 0; c < columns; ++c) {
+        int width = measure.widths[c] + padding.right;
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
+        total += width;
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    WidenFor(box, list, total, listBorder);
+
+    ScheduleNote(schedule, text);
+    SetDlgItemTextA(box, IDC_SCHEDULENOTE, text);
+}
+
+// Writes the copied table (the header line, one line per month, the total
+// line) into text, or only counts its bytes when text is null. Each line is
+// made in a buffer of its own first.
+static DWORD WriteTable(char* text)
+{
+    const ScheduleTerms& terms = ShownTerms;
+    char line[ScheduleLineSize];
+    DWORD size = 0;
+    Schedule schedule;
+    StartSchedule(&schedule, terms);
+    ScheduleRow row;
+    bool more = true;
+    for (int n = 0; more; ++n) {
+        int length;
+        if (n == 0) {
+            length = ScheduleHeaderLine(terms.kind, line);
+        } else if (NextScheduleRow(&schedule, &row)) {
+            length = ScheduleLine(terms.kind, row, line);
+        } else {
+            FinishSchedule(schedule, &row);
+            length = ScheduleLine(terms.kind, row, line);
+            more = false;
+        }
+        if (text) {
+            for (int i = 0; i < length; ++i)
+                text[size + i] = line[i];
+        }
+        size += length;
+    }
+    if (text)
+        text[size] = '\0';
+    return size + 1;
+}
+
+// The whole table onto the clipboard as text. Its memory is the clipboard's
+// from SetClipboardData on; the program keeps none of its own.
+static void CopySchedule(HWND box)
+{
+    LoadFpuControl();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, WriteTable(nullptr));
+    if (!memory)
+        return;
+    char* text = static_cast<char*>(GlobalLock(memory));
+    if (!text) {
+        GlobalFree(memory);
+        return;
+    }
+    WriteTable(text);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(box)) {
+        GlobalFree(memory);
+        return;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_TEXT, memory))
+        GlobalFree(memory);
+    CloseClipboard();
+}
+
+// Ctrl+C in the list copies, as the Copy button does.
+static void OnListKey(HWND box, const NMHDR* header)
+{
+    if (header->idFrom != IDC_SCHEDULELIST || header->code != static_cast<UINT>(LVN_KEYDOWN))
+        return;
+    const NMLVKEYDOWN* key = reinterpret_cast<const NMLVKEYDOWN*>(header);
+    if (key->wVKey == 'C' && GetKeyState(VK_CONTROL) < 0)
+        CopySchedule(box);
+}
+
+// Close, Enter, Esc and the close button close the box. It answers F1
+// itself, as the other boxes do, so no Help box opens over it.
+INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        FillScheduleBox(box);
+        return TRUE;
+    case WM_HELP:
+        return TRUE;
+    case WM_NOTIFY:
+        OnListKey(box, reinterpret_cast<const NMHDR*>(lParam));
+        return FALSE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+        case IDCANCEL:
+            EndDialog(box, 0);
+            return TRUE;
+        case IDC_SCHEDULECOPY:
+            CopySchedule(box);
+            return TRUE;
+        default:
+            return TRUE;
+        }
+    default:
+        return FALSE;
+    }
+}
