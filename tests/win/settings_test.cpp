@@ -3,8 +3,11 @@
 // it is given as "settings_test DPI wine|default". On every page, every
 // shown control lies inside the main window's client area and every text
 // fits its control, measured with the control's own font; the page fields
-// hold the longest amount and a 12-digit result whole, and a longer text is
-// marked at the field's end and shown whole in the field's tip.
+// hold the longest amount and a 12-digit result whole, the term boxes every
+// rate to three places and every month item; a longer text, in a field, a
+// term box or the calculator display, is marked at its right end on the
+// field's own background, with no text under the mark, and shown whole in
+// a tip that wraps at half the screen.
 #include <stdlib.h>
 #include <string.h>
 
