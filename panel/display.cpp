@@ -34,7 +34,9 @@ static LRESULT CALLBACK DisplayProc(HWND display, UINT message, WPARAM wParam, L
         return result;
     }
     case WM_PAINT: {
-        LRESULT result = CallWindowProcA(PlainDisplayProc, display, message, wParam, lParam);
+        LRESULT result = 0;
+        if (!PaintMarkedDisplay(display))
+            result = CallWindowProcA(PlainDisplayProc, display, message, wParam, lParam);
         RepaintLongTextMark(display);
         return result;
     }

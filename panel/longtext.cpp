@@ -10,8 +10,9 @@
 // parent's clipping (the edit class has CS_PARENTDC), and on Windows 95, 98
 // and Me such drawing may cover the edit's children. An edit field keeps
 // its text out of the mark's room with a right margin while the mark shows,
-// and the mark is drawn again after every change of the text and every
-// painting of the control.
+// the display draws its text itself then; either shows only whole
+// characters left of the mark. The mark is drawn again after every change
+// of the text and every painting of the control.
 #include <windows.h>
 #include <commctrl.h>
 #include "panel/panel.h"
@@ -43,9 +44,11 @@ struct WatchedText {
     HWND mark;         // the static over the field's right end
     bool edit;         // an edit field, which keeps its text out of the mark's room
     int markWidth;     // the mark's width in pixels
+    int textLeft;      // where the text starts in the field, and ends at the
+    int textRight;     //   most while unmarked (the edit's formatting rectangle)
     int plainMargin;   // the edit field's own right margin
-    int room;          // the width the text may take unmarked
-    bool reserved;     // the edit field's right margin holds the mark's room
+    int margin;        // its right margin now
+    bool marked;       // the mark shows
 };
 
 // Two fields on each of the three pages, the two term boxes, the display.
@@ -144,22 +147,26 @@ static void Watch(HWND field, HWND holder, bool edit)
     w.markWidth = text.cx + text.cx / 2;
     RECT client;
     GetClientRect(field, &client);
-    w.room = client.right;
+    w.textLeft = 0;
+    w.textRight = client.right;
     if (edit) {
         RECT format = {};
         SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-        w.room = format.right - format.left;
+        w.textLeft = format.left;
+        w.textRight = format.right;
         w.plainMargin = HIWORD(SendMessageA(field, EM_GETMARGINS, 0, 0));
+        w.margin = w.plainMargin;
     }
     MapWindowPoints(field, parent, reinterpret_cast<POINT*>(&client), 2);
     w.mark = CreateWindowExA(0, "Static", MarkText, WS_CHILD | SS_CENTER, 0, 0, 0, 0, parent,
                              nullptr, AppInstance, nullptr);
     SendMessageA(w.mark, WM_SETFONT, SendMessageA(field, WM_GETFONT, 0, 0), FALSE);
-    // Right above the holder, so it is drawn over it and clipped out of it.
+    // Right above the holder, so it is drawn over it. The holder does not
+    // clip its siblings out of its drawing: the display lies inside the
+    // keypad's frame, which would clip all of it.
     HWND above = GetWindow(holder, GW_HWNDPREV);
     SetWindowPos(w.mark, above ? above : HWND_TOP, client.right - w.markWidth, client.top,
                  w.markWidth, client.bottom - client.top, SWP_NOACTIVATE);
-    SetWindowLongA(holder, GWL_STYLE, GetWindowLongA(holder, GWL_STYLE) | WS_CLIPSIBLINGS);
 }
 
 void AddLongTextMark(HWND field, HWND holder)
@@ -183,41 +190,116 @@ void AddLongTextMarks(HWND page)
 void RepaintLongTextMark(HWND field)
 {
     WatchedText* w = FindWatched(field);
-    if (!w || !IsWindowVisible(w->mark))
+    if (!w || !w->marked)
         return;
     InvalidateRect(w->mark, nullptr, TRUE);
     UpdateWindow(w->mark);
 }
 
+// The width of the longest start of the text that fits the given width: the
+// characters shown whole left of the mark.
+static int WholeTextWidth(HWND field, const char* text, int length, int width)
+{
+    HDC dc = GetDC(field);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(field, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    int whole = 0;
+    for (int count = 1; count <= length; ++count) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text, count, &size);
+        if (size.cx > width)
+            break;
+        whole = size.cx;
+    }
+    if (old)
+        SelectObject(dc, old);
+    ReleaseDC(field, dc);
+    return whole;
+}
+
+// Where the mark starts, in the field's own coordinates.
+static int MarkLeft(const WatchedText& w)
+{
+    RECT client;
+    GetClientRect(w.field, &client);
+    return client.right - w.markWidth;
+}
+
 // Called after a field's text changed or it got or lost the focus. While an
 // edit field has the focus the mark stands aside, so the end of the text
 // can be read and edited; once it loses the focus, the field shows the text
-// from its start. The display never has the focus.
+// from its start, as many characters whole as fit left of the mark: its
+// right margin ends the text there. The display never has the focus.
 void ShowLongText(HWND field)
 {
     WatchedText* w = FindWatched(field);
     if (!w)
         return;
     int length = GetWindowTextA(field, LongText, LongTextSize);
-    bool fits = TextExtent(field, LongText, length).cx <= w->room;
+    bool fits = TextExtent(field, LongText, length).cx <= w->textRight - w->textLeft;
     char none[] = "";
     TOOLINFOA tool = FieldTool(field, fits ? none : const_cast<char*>(WrappedTipText(LongText)));
     SendMessageA(FieldTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     bool marked = !fits && GetFocus() != field;
+    bool changed = marked != w->marked;
+    w->marked = marked;
     if (w->edit) {
-        if (marked != w->reserved) {
-            w->reserved = marked;
-            SendMessageA(field, EM_SETMARGINS, EC_RIGHTMARGIN,
-                         MAKELPARAM(0, marked ? w->markWidth : w->plainMargin));
+        int margin = w->plainMargin;
+        if (marked) {
+            int whole = WholeTextWidth(field, LongText, length, MarkLeft(*w) - w->textLeft);
+            margin += w->textRight - (w->textLeft + whole);
+        }
+        if (margin != w->margin) {
+            w->margin = margin;
+            SendMessageA(field, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, margin));
             InvalidateRect(field, nullptr, TRUE);
         }
         if (marked) {
             SendMessageA(field, EM_SETSEL, 0, 0);
             SendMessageA(field, EM_SCROLLCARET, 0, 0);
         }
+    } else if (marked || changed) {
+        // The display drew the text as a whole: again, as far as it shows.
+        InvalidateRect(field, nullptr, TRUE);
+        UpdateWindow(field);
     }
     ShowWindow(w->mark, marked ? SW_SHOWNA : SW_HIDE);
     RepaintLongTextMark(field);
+}
+
+// Paints the marked display: its text from the start, as many characters
+// whole as fit left of the mark, in the colours the panel gives a static.
+// False where the display is not marked and paints itself.
+bool PaintMarkedDisplay(HWND display)
+{
+    WatchedText* w = FindWatched(display);
+    if (!w || !w->marked)
+        return false;
+    int length = GetWindowTextA(display, LongText, LongTextSize);
+    int width = MarkLeft(*w);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(display, &paint);
+    HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageA(
+        GetParent(display), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+        reinterpret_cast<LPARAM>(display)));
+    RECT client;
+    GetClientRect(display, &client);
+    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(display, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    int count = 0;
+    for (; count < length; ++count) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, LongText, count + 1, &size);
+        if (size.cx > width)
+            break;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, 0, 0, LongText, count);
+    if (old)
+        SelectObject(dc, old);
+    EndPaint(display, &paint);
+    return true;
 }
 
 void ShowPageLongText(HWND page, int id)

@@ -53,6 +53,7 @@ void AddLongTextMarks(HWND page);
 void ShowLongText(HWND field);
 void ShowPageLongText(HWND page, int id);
 void RepaintLongTextMark(HWND field);
+bool PaintMarkedDisplay(HWND display);
 HWND LongTextMark(HWND field);
 bool IsLongTextMark(HWND control);
 HBRUSH LongTextMarkColours(HWND control, HDC dc);

@@ -241,6 +241,38 @@ static void CheckMarked(HWND field, const char* text)
            field, text, "is marked at the field's right end");
     Report(PixelAt(Mark(field), 1, 1) == PixelAt(field, 1, 1), field, text,
            "has its mark on its own background");
+    // The field itself is drawn: its text shows left of the mark, as many
+    // characters whole as fit there, and no cut one after them.
+    LONG textLeft = 0;
+    if (lstrcmpiA(ClassOf(field), "Edit") == 0) {
+        RECT format = {};
+        SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        textLeft = format.left;
+    }
+    LONG markLeft = mark.left - client.left;
+    char start[400] = "";
+    LONG whole = 0;
+    for (int n = 1; text[n - 1] && n < static_cast<int>(sizeof start); ++n) {
+        lstrcpynA(start, text, n + 1);
+        LONG width = TextExtent(field, start).cx;
+        if (textLeft + width > markLeft)
+            break;
+        whole = width;
+    }
+    bool drawn = false, cut = false;
+    COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+    HDC dc = GetDC(field);
+    for (LONG x = 0; x < markLeft; ++x) {
+        for (LONG y = 0; y < client.bottom - client.top; ++y) {
+            if (GetPixel(dc, x, y) != ink)
+                continue;
+            drawn = true;
+            cut = cut || x > textLeft + whole;
+        }
+    }
+    ReleaseDC(field, dc);
+    Report(!cut, field, text, "shows only whole characters left of its mark");
+    Report(drawn, field, text, "shows its text left of the mark");
     if (lstrcmpiA(ClassOf(field), "Edit") == 0) {
         RECT format = {};
         SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
