@@ -95,7 +95,7 @@ static TOOLINFOA FieldTool(HWND field, char* text)
 // The tip wraps at blanks only; a number has none, so a run without blanks
 // gets a line break before the character that would make it wider than the
 // tip's width.
-static const char* WrappedTipText(const char* text)
+static char* WrappedTipText(const char* text)
 {
     int width = GetSystemMetrics(SM_CXSCREEN) / 2;
     int length = 0;
@@ -123,7 +123,8 @@ static void CreateFieldTip(HWND owner)
                                AppInstance, nullptr);
     // Half the screen at most. The answer is the width before, -1 where the
     // tip knows a width; the common controls 4.00 do not and answer 0.
-    TipWraps = SendMessageA(FieldTip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2) != 0;
+    int width = GetSystemMetrics(SM_CXSCREEN) / 2;
+    TipWraps = SendMessageA(FieldTip, TTM_SETMAXTIPWIDTH, 0, width) != 0;
 }
 
 // Watches a field: a tool of the tip, and a hidden mark above the right end
@@ -238,7 +239,7 @@ void ShowLongText(HWND field)
     int length = GetWindowTextA(field, LongText, LongTextSize);
     bool fits = TextExtent(field, LongText, length).cx <= w->textRight - w->textLeft;
     char none[] = "";
-    TOOLINFOA tool = FieldTool(field, fits ? none : const_cast<char*>(WrappedTipText(LongText)));
+    TOOLINFOA tool = FieldTool(field, fits ? none : WrappedTipText(LongText));
     SendMessageA(FieldTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     bool marked = !fits && GetFocus() != field;
     bool changed = marked != w->marked;

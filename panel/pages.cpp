@@ -132,7 +132,8 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
         ShowPageLongText(page, LOWORD(wParam));
         return FALSE;
     case WM_CTLCOLORSTATIC:
-        // A dialog procedure answers with the brush itself.
+        // The mark of a long text takes its field's colours; a dialog
+        // procedure answers with the brush itself, FALSE leaves the default.
         return reinterpret_cast<INT_PTR>(LongTextMarkColours(reinterpret_cast<HWND>(lParam),
                                                              reinterpret_cast<HDC>(wParam)));
     default:

@@ -387,9 +387,9 @@ static void SweepExactCents(long cases, long lowestRate, long highestRate)
     for (long k = 0; k < cases; ++k) {
         const FormulaCase& f = Formulas[next() % 6];
         int n = static_cast<int>(next() % static_cast<int>(MaxMonths)) + 1;
-        long rateHundredths =
-            lround(lowestRate * exp(uniform() * log(static_cast<double>(highestRate) / lowestRate)));
-        long long cents = llround(exp(uniform() * log(1e12)));               // 0.01 ... 10^10
+        double spread = log(static_cast<double>(highestRate) / lowestRate);
+        long rateHundredths = lround(lowestRate * exp(uniform() * spread));
+        long long cents = llround(exp(uniform() * log(1e12)));  // 0.01 ... 10^10
         char text[64];
         snprintf(text, sizeof text, "%ld.%02ld", rateHundredths / 100, rateHundredths % 100);
         double rate = ParseNumber(text, ParseUnsigned);
@@ -402,7 +402,8 @@ static void SweepExactCents(long cases, long lowestRate, long highestRate)
         double y = f.formula(x, n, rate, MonthlyRateOf(rate));
         if (!isfinite(y))
             continue;
-        int decade = exact < static_cast<Quad>(0.01) ? 0 : static_cast<int>(floorq(log10q(exact))) + 3;
+        int decade =
+            exact < static_cast<Quad>(0.01) ? 0 : static_cast<int>(floorq(log10q(exact))) + 3;
         if (decade >= Decades)
             decade = Decades - 1;
         ++seen[decade];

@@ -349,7 +349,8 @@ static void CheckTipWraps(HWND box, HWND edit)
         line += line[n] ? n + 1 : n;
     }
     joined[length] = '\0';
-    if (!Report(strcmp(joined, text) == 0 && lines > 1, edit, "", "tip holds the whole text in lines"))
+    if (!Report(strcmp(joined, text) == 0 && lines > 1, edit, "",
+                "tip holds the whole text in lines"))
         printf("    %d lines: \"%s\"\n", lines, TipText(edit));
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
