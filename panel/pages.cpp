@@ -89,7 +89,7 @@ static void OnPageCommand(HWND page, WORD id, const PageFormulas& formulas)
 static WNDPROC PlainFieldProc;
 
 // A page field: Enter, Esc and Tab do nothing; every other key is the edit
-// control's own.
+// control's own. The field's mark is drawn again over what the field paints.
 static LRESULT CALLBACK FieldEditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -97,6 +97,11 @@ static LRESULT CALLBACK FieldEditProc(HWND field, UINT message, WPARAM wParam, L
         if (IsDialogKeyChar(wParam))
             return 0;
         return CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
+    case WM_PAINT: {
+        LRESULT result = CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
+        RepaintLongTextMark(field);
+        return result;
+    }
     default:
         return CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
     }
@@ -112,7 +117,8 @@ static void WatchField(HWND field)
 
 // The shape shared by the three pages. A new page starts with both fields
 // empty and the left field as input.
-static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, const PageFormulas& formulas)
+static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
+                        const PageFormulas& formulas)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -125,22 +131,27 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, const PageFormul
         OnPageCommand(page, LOWORD(wParam), formulas);
         ShowPageLongText(page, LOWORD(wParam));
         return FALSE;
+    case WM_CTLCOLORSTATIC:
+        // The mark of a long text takes its field's colours; a dialog
+        // procedure answers with the brush itself, FALSE leaves the default.
+        return reinterpret_cast<INT_PTR>(LongTextMarkColours(reinterpret_cast<HWND>(lParam),
+                                                             reinterpret_cast<HDC>(wParam)));
     default:
         return FALSE;
     }
 }
 
-INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return PageProc(page, message, wParam, LoanFormulas);
+    return PageProc(page, message, wParam, lParam, LoanFormulas);
 }
 
-INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return PageProc(page, message, wParam, InvestmentFormulas);
+    return PageProc(page, message, wParam, lParam, InvestmentFormulas);
 }
 
-INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return PageProc(page, message, wParam, SavingFormulas);
+    return PageProc(page, message, wParam, lParam, SavingFormulas);
 }

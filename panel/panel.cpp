@@ -41,9 +41,11 @@ constexpr int TabItemHeight = 20;
 constexpr int TabPaddingX = 20;
 constexpr int TabPaddingY = 3;
 
-// The term boxes' widths, and their height with the list dropped down.
-constexpr int RateBoxWidth = 50;
-constexpr int MonthBoxWidth = 80;
+// The term boxes' widths, and their height with the list dropped down: the
+// Interest Rate box shows every rate with up to three places below 1000 and
+// "1000.00", the Month box every item of its list and every count, whole.
+constexpr int RateBoxWidth = 68;
+constexpr int MonthBoxWidth = 88;
 constexpr int DroppedHeight = 500;
 
 // A reference width (across) or height in the panel's pixels, rounded.
@@ -77,6 +79,7 @@ void CreateMainPanel()
     SetDlgItemTextA(MainPanel, IDC_MONTHBOX, "360");
     SetDlgItemTextA(MainPanel, IDC_RATEBOX, "7.80");
     WatchTermBoxes();
+    WatchDisplay();
     TabStrip = GetDlgItem(MainPanel, IDC_TABSTRIP);
 
     RECT client = {};
@@ -154,6 +157,11 @@ INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
         return TRUE;
     case WM_COMMAND:
         return OnPanelCommand(wParam, lParam);
+    case WM_CTLCOLORSTATIC:
+        // The mark of a long text takes its field's colours; a dialog
+        // procedure answers with the brush itself, FALSE leaves the default.
+        return reinterpret_cast<INT_PTR>(LongTextMarkColours(reinterpret_cast<HWND>(lParam),
+                                                             reinterpret_cast<HDC>(wParam)));
     default:
         return FALSE;
     }

@@ -48,12 +48,22 @@ INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Fields too narrow for their text (longtext.cpp): a mark and a tip, on the
-// page fields and the term boxes' edit fields.
-void AddLongTextMark(HWND field);
-void ShowLongText(HWND field);
+// Controls too narrow for their text (longtext.cpp): a mark and a tip, on
+// the page fields, the term boxes' edit fields and the calculator display.
+// An edit field's mark sits above its holder: the field, or its term box.
+void AddLongTextMark(HWND field, HWND holder);
+void AddDisplayMark(HWND display);
 void AddLongTextMarks(HWND page);
+void ShowLongText(HWND field);
 void ShowPageLongText(HWND page, int id);
+void RepaintLongTextMark(HWND field);
+bool PaintMarkedDisplay(HWND display);
+HWND LongTextMark(HWND field);
+bool IsLongTextMark(HWND control);
+HBRUSH LongTextMarkColours(HWND control, HDC dc);
+
+// The calculator display watched for a text too wide for it (display.cpp).
+void WatchDisplay();
 
 // The Schedule box (schedulebox.cpp): the shown page's calculation carried
 // out, then its month-by-month statement.

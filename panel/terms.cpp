@@ -74,6 +74,8 @@ static void SelectOrKeep(HWND box, int index, const char* held)
         SetWindowTextA(box, held);
 }
 
+constexpr int MonthItemCount = sizeof MonthItems / sizeof MonthItems[0];
+
 // The same ten terms on every drop-down; the one the box holds, read as a
 // calculation reads it, is selected ("360" selects "360 (30 Yrs)").
 void FillMonthList()
@@ -84,12 +86,46 @@ void FillMonthList()
     int months = MonthsUsed(ReadBoxNumber(MainPanel, IDC_MONTHBOX, ParseFirstWord));
     SendMessageA(MonthBox, CB_RESETCONTENT, 0, 0);
     int match = -1;
-    for (int i = 0; i < static_cast<int>(sizeof MonthItems / sizeof MonthItems[0]); ++i) {
+    for (int i = 0; i < MonthItemCount; ++i) {
         SendMessageA(MonthBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(MonthItems[i].text));
         if (MonthItems[i].months == months)
             match = i;
     }
     SelectOrKeep(MonthBox, match, held);
+}
+
+// The item that Up (toward shorter terms) or Down reaches from a count
+// that is not in the list: the nearest one below or above it; -1 past
+// either end of the list.
+static int NearestMonthItem(int months, bool up)
+{
+    if (up) {
+        int index = MonthItemCount - 1;
+        while (index >= 0 && MonthItems[index].months > months)
+            --index;
+        return index;
+    }
+    int index = 0;
+    while (index < MonthItemCount && MonthItems[index].months < months)
+        ++index;
+    return index < MonthItemCount ? index : -1;
+}
+
+// Up or Down on the closed Month box. From an item of the list the box
+// steps on by itself (true: leave the key to it); from any other count it
+// goes to the nearest item in the key's direction, and keeps its count
+// where there is none.
+static bool MonthStepLeftToBox(bool up)
+{
+    FillMonthList();
+    if (SendMessageA(MonthBox, CB_GETCURSEL, 0, 0) >= 0)
+        return true;
+    LoadFpuControl();
+    int months = MonthsUsed(ReadBoxNumber(MainPanel, IDC_MONTHBOX, ParseFirstWord));
+    int index = NearestMonthItem(months, up);
+    if (index >= 0)
+        SendMessageA(MonthBox, CB_SETCURSEL, index, 0);
+    return false;
 }
 
 // Rates around the typed one, unclamped, in steps of 0.05, each written as
@@ -124,11 +160,27 @@ bool IsDialogKeyChar(WPARAM ch)
     return ch == '\r' || ch == '\x1b' || ch == '\t';
 }
 
+// Where the caret of an edit field stands in its selection: at the start
+// or at the end of it.
+static int CaretIndex(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    POINT caret = {};
+    if (start != end && GetCaretPos(&caret) &&
+        LOWORD(SendMessageA(edit, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y))) == start)
+        return static_cast<int>(start);
+    return static_cast<int>(end);
+}
+
 // The edit field of a term box. Up and Down on a closed box step through its
 // list from the selected item: the list is built afresh from the box's text
 // first, so they step from what the box holds now, not from the list of an
-// earlier drop-down. Enter, Esc and Tab do nothing. A text too wide for the box is marked once it is set
-// or the box loses the focus, as on the pages.
+// earlier drop-down. Enter, Esc and Tab do nothing. A text too wide for the
+// box is marked once it is set or the box loses the focus, as on the pages.
+// A box that loses the focus keeps no selection (Wine's combo box would
+// leave it shown, so that two fields look active): it shrinks to the caret.
 static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND box = GetParent(edit);
@@ -139,19 +191,30 @@ static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPA
             !SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
             if (box == RateBox)
                 FillRateList();
-            else
-                FillMonthList();
+            else if (!MonthStepLeftToBox(wParam == VK_UP))
+                return 0;
         }
         return CallWindowProcA(original, edit, message, wParam, lParam);
     case WM_CHAR:
         if (IsDialogKeyChar(wParam))
             return 0;
         return CallWindowProcA(original, edit, message, wParam, lParam);
-    case WM_SETTEXT:
-    case WM_SETFOCUS:
     case WM_KILLFOCUS: {
+        int caret = CaretIndex(edit);
+        LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+        SendMessageA(edit, EM_SETSEL, caret, caret);
+        ShowLongText(edit);
+        return result;
+    }
+    case WM_SETTEXT:
+    case WM_SETFOCUS: {
         LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
         ShowLongText(edit);
+        return result;
+    }
+    case WM_PAINT: {
+        LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+        RepaintLongTextMark(edit);
         return result;
     }
     default:
@@ -164,7 +227,7 @@ static WNDPROC WatchEdit(HWND box)
     HWND edit = GetDlgItem(box, BoxEditId);
     if (!edit)
         return nullptr;
-    AddLongTextMark(edit);
+    AddLongTextMark(edit, box);
     return reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TermEditProc)));
 }

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Renders the pictures in docs/ on a virtual display: the window at start-up,
-# each page after a calculation, a result too long for its field, the Help
-# and About boxes, the Loan page's schedule; then the worked example at 120
-# and 144 DPI and in a default Wine prefix (without Wine's bitmap fonts), each in a prefix and
+# each page after a calculation, a result too long for its field and a number
+# too long for the display, the Help and About boxes, the Loan page's
+# schedule; then the worked example at 120 and 144 DPI and in a default Wine
+# prefix (without Wine's bitmap fonts), each in a prefix and
 # with a Wine server of its own.
 . "$(dirname "$0")/wine-env.sh"
 export LEDGERLY_EXE="$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")"
@@ -42,12 +43,17 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   click page:1008
   shot main saving.png
 
-  # 1 at 100 percent over 1200 months: 42 digits, marked, whole in the tip.
+  # 1 at 100 percent over 1200 months: 42 digits, marked, whole in the tip;
+  # and 1000000 / 7 on the keypad, marked in the display.
   probe command 40005
   probe settext page:1010 1
   probe settext panel:1001 1200
   probe settext panel:1002 100
   click page:1008
+  for key in 1035 1017 1018 1018 1018 1018 1018 1018 1027 1015 1036; do
+    click panel:$key
+    sleep 0.1
+  done
   set -- $(probe center page:1005)
   xdotool mousemove "$1" "$2"
   sleep 1.5

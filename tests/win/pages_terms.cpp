@@ -266,6 +266,17 @@ constexpr ArrowCase ArrowCases[] = {
     {IDC_RATEBOX, "7.80", "6.125", VK_DOWN, "6.175"},
     {IDC_MONTHBOX, "360", "240", VK_DOWN, "300 (25 Yrs)"},
     {IDC_MONTHBOX, "60", "240", VK_UP, "180 (15 Yrs)"},
+    {IDC_MONTHBOX, "360", "360", VK_DOWN, "360 (30 Yrs)"},  // the list's end
+    // A count not in the list: the nearest item in the key's direction, or
+    // the count itself where there is none.
+    {IDC_MONTHBOX, "360", "37", VK_UP, " 36 ( 3 Yrs)"},
+    {IDC_MONTHBOX, "360", "37", VK_DOWN, " 48 ( 4 Yrs)"},
+    {IDC_MONTHBOX, "360", "100", VK_UP, " 60 ( 5 Yrs)"},
+    {IDC_MONTHBOX, "360", "100", VK_DOWN, "120 (10 Yrs)"},
+    {IDC_MONTHBOX, "360", "1200", VK_UP, "360 (30 Yrs)"},
+    {IDC_MONTHBOX, "360", "1200", VK_DOWN, "1200"},
+    {IDC_MONTHBOX, "360", "5", VK_DOWN, " 12 ( 1 Yr )"},
+    {IDC_MONTHBOX, "360", "5", VK_UP, "5"},
 };
 
 static void CheckArrowKeys()
@@ -286,6 +297,30 @@ static void CheckArrowKeys()
         char what[96];
         wsprintfA(what, "\"%s\" typed, then %s", row.typed, row.key == VK_UP ? "Up" : "Down");
         CHECK_TEXT(ItemText(MainPanel, row.box), row.shown, what);
+    }
+
+    // A box that loses the focus keeps no selection, only the caret where
+    // it was: at the selection's end, or at its start.
+    struct Selection {
+        int from, to, caret;
+    };
+    const Selection selections[] = {{0, -1, 4}, {4, 1, 1}};
+    HWND key7 = GetDlgItem(MainPanel, IDC_KEY7);
+    HWND boxes[] = {MonthBox, RateBox};
+    for (HWND box : boxes) {
+        HWND edit = GetDlgItem(box, 1001);
+        for (const Selection& row : selections) {
+            SetWindowTextA(box, "7.80");
+            SetFocus(edit);
+            SendMessageA(edit, EM_SETSEL, row.from, row.to);
+            SetFocus(key7);
+            Pump();
+            DWORD start = 0, end = 0;
+            SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            CHECK_INT(start, row.caret, "selection start once the focus left");
+            CHECK_INT(end, row.caret, "selection end once the focus left");
+        }
     }
 }
 

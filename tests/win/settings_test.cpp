@@ -3,10 +3,13 @@
 // it is given as "settings_test DPI wine|default". On every page, every
 // shown control lies inside the main window's client area and every text
 // fits its control, measured with the control's own font; the page fields
-// hold the longest amount and a 12-digit result whole, and a longer text is
-// marked at the field's end and shown whole in the field's tip. The
-// Schedule box, with the longest texts its columns get, lies on the screen
-// whole, its texts fit, and every column holds its longest text.
+// hold the longest amount and a 12-digit result whole, the term boxes every
+// rate to three places and every month item; a longer text, in a field, a
+// term box or the calculator display, is marked at its right end on the
+// field's own background, with no text under the mark, and shown whole in
+// a tip that wraps at half the screen. The Schedule box, with the longest
+// texts its columns get, lies on the screen whole, its texts fit, and every
+// column holds its longest text.
 #include <stdlib.h>
 #include <string.h>
 
@@ -147,7 +150,7 @@ static void CheckTabItems()
 
 static HWND Mark(HWND field)
 {
-    return GetWindow(field, GW_CHILD);
+    return LongTextMark(field);
 }
 
 static bool Marked(HWND field)
@@ -155,24 +158,41 @@ static bool Marked(HWND field)
     return IsWindowVisible(Mark(field)) != FALSE;
 }
 
-// The text of a field's tip, from the program's tip window.
-static const char* TipText(HWND field)
+static COLORREF PixelAt(HWND window, int x, int y)
 {
-    static char text[1024];
-    text[0] = '\0';
-    HWND tip = nullptr;
-    for (HWND w = GetTopWindow(nullptr); w && !tip; w = GetWindow(w, GW_HWNDNEXT)) {
+    HDC dc = GetDC(window);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+// The program's tip window.
+static HWND FindTip()
+{
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
         DWORD process = 0;
         GetWindowThreadProcessId(w, &process);
         if (process == GetCurrentProcessId() && lstrcmpiA(ClassOf(w), TOOLTIPS_CLASSA) == 0)
-            tip = w;
+            return w;
     }
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    return nullptr;
+}
+
+// The text of a field's tip. Asked in the wide form: the tip gives at most
+// 80 characters of its text to TTM_GETTEXTA, which has no buffer size.
+static const char* TipText(HWND field)
+{
+    static WCHAR wide[1024];
+    static char text[1024];
+    wide[0] = 0;
+    TOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
     tool.hwnd = GetParent(field);
     tool.uId = reinterpret_cast<UINT_PTR>(field);
-    tool.lpszText = text;
-    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = wide;
+    SendMessageW(FindTip(), TTM_GETTEXTW, sizeof wide / sizeof wide[0],
+                 reinterpret_cast<LPARAM>(&tool));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     return text;
 }
 
@@ -192,6 +212,8 @@ constexpr FieldText FieldTexts[] = {
     {"", true},
 };
 
+static void CheckMarked(HWND field, const char* text);
+
 // The text is set on the field, or on the term box that holds it.
 static void CheckFieldText(HWND holder, HWND field, const FieldText& row)
 {
@@ -205,15 +227,62 @@ static void CheckFieldText(HWND holder, HWND field, const FieldText& row)
         Report(!*TipText(field), field, row.text, "has no tip");
         return;
     }
+    CheckMarked(field, row.text);
+}
+
+// A text too wide: marked at the field's right end, on the field's own
+// background, with no glyph drawn under the mark, and whole in the tip.
+static void CheckMarked(HWND field, const char* text)
+{
+    Pump();
     RECT client, mark;
     GetClientRect(field, &client);
     MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&client), 2);
     GetWindowRect(Mark(field), &mark);
     Report(Marked(field) && mark.right == client.right && mark.top == client.top &&
                mark.bottom == client.bottom && mark.left > client.left,
-           field, row.text, "is marked at the field's right end");
-    Report(strcmp(TipText(field), row.text) == 0, field, row.text,
-           "shows whole in the tip");
+           field, text, "is marked at the field's right end");
+    Report(PixelAt(Mark(field), 1, 1) == PixelAt(field, 1, 1), field, text,
+           "has its mark on its own background");
+    // The field itself is drawn: its text shows left of the mark, as many
+    // characters whole as fit there, and no cut one after them.
+    LONG textLeft = 0;
+    if (lstrcmpiA(ClassOf(field), "Edit") == 0) {
+        RECT format = {};
+        SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        textLeft = format.left;
+    }
+    LONG markLeft = mark.left - client.left;
+    char start[400] = "";
+    LONG whole = 0;
+    for (int n = 1; text[n - 1] && n < static_cast<int>(sizeof start); ++n) {
+        lstrcpynA(start, text, n + 1);
+        LONG width = TextExtent(field, start).cx;
+        if (textLeft + width > markLeft)
+            break;
+        whole = width;
+    }
+    bool drawn = false, cut = false;
+    COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+    HDC dc = GetDC(field);
+    for (LONG x = 0; x < markLeft; ++x) {
+        for (LONG y = 0; y < client.bottom - client.top; ++y) {
+            if (GetPixel(dc, x, y) != ink)
+                continue;
+            drawn = true;
+            cut = cut || x > textLeft + whole;
+        }
+    }
+    ReleaseDC(field, dc);
+    Report(!cut, field, text, "shows only whole characters left of its mark");
+    Report(drawn, field, text, "shows its text left of the mark");
+    if (lstrcmpiA(ClassOf(field), "Edit") == 0) {
+        RECT format = {};
+        SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&format), 2);
+        Report(format.right <= mark.left, field, text, "draws no text under its mark");
+    }
+    Report(strcmp(TipText(field), text) == 0, field, text, "shows whole in the tip");
 }
 
 static void CheckFields(HWND page)
@@ -235,14 +304,64 @@ static void CheckFields(HWND page)
     }
 }
 
-// The term boxes mark a text too wide for them, as the fields do: a rate
-// with ten places, set by the program or left after typing.
-constexpr FieldText TermTexts[] = {
-    {"7.80", true},
-    {"1200", true},
-    {"12.3456789012", false},
-    {"", true},
+// The term boxes show every rate with up to three places below 1000, the
+// clamp "1000.00", every count and every item of the month list whole, and
+// mark a text too wide for them, as the fields do: a rate with ten places,
+// set by the program or left after typing.
+struct TermText {
+    const char* text;
+    bool monthFits;
+    bool rateFits;
 };
+
+constexpr TermText TermTexts[] = {
+    {"7.80", true, true},
+    {"1200", true, true},
+    {"999.999", true, true},
+    {"1000.00", true, true},
+    {"999.9999999999", false, false},  // the widest rate with ten places
+    {"", true, true},
+};
+
+// A tip stays on the screen: a text of 300 digits comes in lines no wider
+// than half the screen, and nothing is lost between them.
+static void CheckTipWraps(HWND box, HWND edit)
+{
+    char text[301];
+    for (int i = 0; i < 300; ++i)
+        text[i] = static_cast<char>('0' + i % 10);
+    text[300] = '\0';
+    SetWindowTextA(box, text);
+    HWND tip = FindTip();
+    LONG half = GetSystemMetrics(SM_CXSCREEN) / 2;
+    Report(SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0) == half, edit, "",
+           "tip is at most half the screen wide");
+    char joined[301];
+    int length = 0, lines = 0;
+    for (const char* line = TipText(edit); *line; ++lines) {
+        char one[301];
+        int n = 0;
+        while (line[n] && line[n] != '\n' && n < 300) {
+            one[n] = line[n];
+            ++n;
+        }
+        one[n] = '\0';
+        ReportFit(TextExtent(tip, one).cx, half, edit, one, "tip line fits half the screen");
+        for (int k = 0; k < n && length < 300; ++k)
+            joined[length++] = one[k];
+        line += line[n] ? n + 1 : n;
+    }
+    joined[length] = '\0';
+    if (!Report(strcmp(joined, text) == 0 && lines > 1, edit, "",
+                "tip holds the whole text in lines"))
+        printf("    %d lines: \"%s\"\n", lines, TipText(edit));
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = GetParent(edit);
+    tool.uId = reinterpret_cast<UINT_PTR>(edit);
+    LRESULT bubble = SendMessageA(tip, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
+    ReportFit(LOWORD(bubble), GetSystemMetrics(SM_CXSCREEN), edit, "", "tip stays on the screen");
+}
 
 static void CheckTermBoxes()
 {
@@ -251,17 +370,87 @@ static void CheckTermBoxes()
     HWND boxes[] = {MonthBox, RateBox};
     for (HWND box : boxes) {
         HWND edit = GetDlgItem(box, 1001);
+        RECT r, format = {};
+        GetWindowRect(box, &r);
+        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        printf("%s: %s box %ld pixels wide, room for %ld; \"360 (30 Yrs)\" needs %ld, "
+               "\"1000.00\" %ld, \"999.999\" %ld, \"999.9999999999\" %ld\n",
+               Where, box == MonthBox ? "month" : "rate", r.right - r.left,
+               format.right - format.left, TextExtent(edit, "360 (30 Yrs)").cx,
+               TextExtent(edit, "1000.00").cx, TextExtent(edit, "999.999").cx,
+               TextExtent(edit, "999.9999999999").cx);
         SetFocus(key7);
-        for (const FieldText& row : TermTexts)
-            CheckFieldText(box, edit, row);
+        for (const TermText& row : TermTexts)
+            CheckFieldText(box, edit,
+                           FieldText{row.text, box == MonthBox ? row.monthFits : row.rateFits});
         SetFocus(edit);
-        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(TermTexts[2].text));
+        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(TermTexts[4].text));
         Report(!Marked(edit), edit, "", "is not marked while focused");
         SetFocus(key7);
         Report(Marked(edit), edit, "", "is marked once the focus left");
     }
+    // Every item of the month list, as picking it leaves it in the box.
+    HWND edit = GetDlgItem(MonthBox, 1001);
+    SendMessageA(MonthBox, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(MonthBox, CB_SHOWDROPDOWN, FALSE, 0);
+    for (int i = 0; i < 10; ++i) {
+        SendMessageA(MonthBox, CB_SETCURSEL, i, 0);
+        CheckFieldText(MonthBox, edit, FieldText{TextOf(MonthBox), true});
+    }
+    CheckTipWraps(MonthBox, edit);
     SetWindowTextA(MonthBox, "360");
     SetWindowTextA(RateBox, "7.80");
+}
+
+// The calculator display: a result wider than it is marked and whole in the
+// tip, and stays the text the keys made; a shorter one is not marked.
+static void CheckDisplay()
+{
+    wsprintfA(Where, "%d DPI, %s fonts, display", Dpi, WineFonts ? "Wine's" : "default");
+    HWND display = GetDlgItem(MainPanel, IDC_DISPLAY);
+    RECT client;
+    GetClientRect(display, &client);
+    MapWindowPoints(display, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    printf("%s: room for %ld, \"142857.1428571429\" needs %ld\n", Where,
+           client.right - client.left, TextExtent(display, "142857.1428571429").cx);
+    Report(SendMessageA(display, WM_NCHITTEST, 0,
+                        MAKELPARAM((client.left + client.right) / 2,
+                                   (client.top + client.bottom) / 2)) == HTCLIENT,
+           display, "", "takes the mouse, so its tip sees it");
+    // Keys, and the display's text after them: exactly what the keys make.
+    struct DisplayCase {
+        int keys[24];
+        const char* text;
+        int fits;  // 1 whole, 0 marked, -1 by the setting
+    };
+    static const DisplayCase cases[] = {
+        {{IDC_KEYC, IDC_KEY4, IDC_KEYINVERT}, "0.2500000000", 1},
+        {{IDC_KEYC, IDC_KEY1, IDC_KEY0, IDC_KEY0, IDC_KEY0, IDC_KEY0, IDC_KEY0, IDC_KEY0,
+          IDC_KEYDIVIDE, IDC_KEY7, IDC_KEYEQUALS},
+         "142857.1428571429", -1},
+        {{IDC_KEYC, IDC_KEY1, IDC_KEY2, IDC_KEY3, IDC_KEY4, IDC_KEY5, IDC_KEY6, IDC_KEY7,
+          IDC_KEY8, IDC_KEY9, IDC_KEY0, IDC_KEY1, IDC_KEY2, IDC_KEY3, IDC_KEY4, IDC_KEY5,
+          IDC_KEY6, IDC_KEY7, IDC_KEY8, IDC_KEY9, IDC_KEY0},
+         "12345678901234567890", 0},
+        {{IDC_KEYC}, "", 1},
+    };
+    for (const DisplayCase& row : cases) {
+        for (int key : row.keys) {
+            if (key)
+                Click(MainPanel, key);
+        }
+        Report(strcmp(TextOf(display), row.text) == 0, display, row.text,
+               "is the display's text");
+        LONG need = TextExtent(display, row.text).cx;
+        bool fits = row.fits < 0 ? need <= client.right - client.left : row.fits == 1;
+        if (!fits) {
+            CheckMarked(display, row.text);
+            continue;
+        }
+        ReportFit(need, client.right - client.left, display, row.text, "shows whole");
+        Report(!Marked(display), display, row.text, "is not marked");
+        Report(!*TipText(display), display, row.text, "has no tip");
+    }
 }
 
 static void CheckPage(int index)
@@ -419,6 +608,7 @@ int main(int argc, char** argv)
     for (int index = 0; index < 3; ++index)
         CheckPage(index);
     CheckTermBoxes();
+    CheckDisplay();
     CheckScheduleBox();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
