@@ -65,7 +65,7 @@ static const BoxControl HelpControls[] = {
     {-1, "Button", "", BS_GROUPBOX, 7, 3, 265, 127, 0},
 };
 
-struct BoxSpec {
+struct BoxRow {
     int templateId;
     WORD command;  // the menu command that opens it
     DLGPROC proc;
@@ -75,7 +75,7 @@ struct BoxSpec {
     int count;
 };
 
-static const BoxSpec Boxes[] = {
+static const BoxRow Boxes[] = {
     {IDD_ABOUTBOX, IDM_ABOUT, AboutBoxProc, "About Ledgerly", 180, 90, AboutControls,
      sizeof AboutControls / sizeof AboutControls[0]},
     {IDD_HELPBOX, IDM_HELP, HelpBoxProc, "Help", 280, 137, HelpControls,
@@ -87,23 +87,23 @@ constexpr DWORD BoxStyle =
 
 // The resource holds exactly the table: styles, size, title, font, and every
 // control in order with its id, class, text, styles and rectangle.
-static void CheckTemplate(const BoxSpec& spec)
+static void CheckTemplate(const BoxRow& row)
 {
     DialogTemplate t;
-    if (!CHECK(LoadDialogTemplate(spec.templateId, &t)))
+    if (!CHECK(LoadDialogTemplate(row.templateId, &t)))
         return;
-    CHECK_INT(t.style, BoxStyle, spec.title);
-    CHECK_INT(t.exStyle, 0, spec.title);
-    CHECK(t.x == 0 && t.y == 0 && t.width == spec.width && t.height == spec.height);
-    CHECK_TEXT(t.title, spec.title, "box title");
-    CHECK_TEXT(t.font, "MS Sans Serif", spec.title);
+    CHECK_INT(t.style, BoxStyle, row.title);
+    CHECK_INT(t.exStyle, 0, row.title);
+    CHECK(t.x == 0 && t.y == 0 && t.width == row.width && t.height == row.height);
+    CHECK_TEXT(t.title, row.title, "box title");
+    CHECK_TEXT(t.font, "MS Sans Serif", row.title);
     CHECK(t.pointSize == 8 && t.weight == FW_NORMAL && t.italic == 0);
-    CHECK_INT(t.count, spec.count, spec.title);
-    for (int i = 0; i < t.count && i < spec.count; ++i) {
+    CHECK_INT(t.count, row.count, row.title);
+    for (int i = 0; i < t.count && i < row.count; ++i) {
         const TemplateItem& item = t.items[i];
-        const BoxControl& c = spec.controls[i];
+        const BoxControl& c = row.controls[i];
         char what[96];
-        wsprintfA(what, "%s item %d", spec.title, i);
+        wsprintfA(what, "%s item %d", row.title, i);
         CHECK_INT(item.id, static_cast<WORD>(c.id), what);
         CHECK(lstrcmpiA(item.className, c.className) == 0);
         CHECK_TEXT(item.text, c.text, what);
@@ -115,7 +115,7 @@ static void CheckTemplate(const BoxSpec& spec)
     }
 }
 
-static const BoxSpec* Inspected;  // the box the inspector expects
+static const BoxRow* Inspected;  // the box the inspector expects
 static int Inspections;
 
 // A static's text laid out as the control draws it (word-wrapped, in its own
@@ -141,9 +141,9 @@ static void CheckTextFits(HWND control, const char* text, const char* what)
 // controls in creation order at their rectangles, and the focus on OK.
 static void InspectBox(HWND box)
 {
-    const BoxSpec& spec = *Inspected;
+    const BoxRow& row = *Inspected;
     ++Inspections;
-    CHECK_TEXT(TextOf(box), spec.title, "open box title");
+    CHECK_TEXT(TextOf(box), row.title, "open box title");
     CHECK(GetWindow(box, GW_OWNER) == MainWindow);
     CHECK(!IsWindowEnabled(MainWindow));
     CHECK(GetFocus() == GetDlgItem(box, IDOK));
@@ -153,7 +153,7 @@ static void InspectBox(HWND box)
 
     RECT client;
     GetClientRect(box, &client);
-    CHECK_RECT(client, DialogRect(box, 0, 0, spec.width, spec.height), "client size");
+    CHECK_RECT(client, DialogRect(box, 0, 0, row.width, row.height), "client size");
 
     // Centred on the work area.
     RECT work, frame;
@@ -171,10 +171,10 @@ static void InspectBox(HWND box)
     CHECK(font.lfWeight == FW_NORMAL && !font.lfItalic);
 
     HWND child = GetWindow(box, GW_CHILD);
-    for (int i = 0; i < spec.count; ++i, child = GetWindow(child, GW_HWNDNEXT)) {
-        const BoxControl& c = spec.controls[i];
+    for (int i = 0; i < row.count; ++i, child = GetWindow(child, GW_HWNDNEXT)) {
+        const BoxControl& c = row.controls[i];
         char what[96];
-        wsprintfA(what, "%s control %d", spec.title, i);
+        wsprintfA(what, "%s control %d", row.title, i);
         if (!CheckTrue(child != nullptr, what, __FILE__, __LINE__))
             return;
         CHECK_INT(static_cast<WORD>(GetDlgCtrlID(child)), static_cast<WORD>(c.id), what);
@@ -199,25 +199,25 @@ static void InspectBox(HWND box)
 // Each way of closing, on each box, opened both from the menu and with
 // DialogBoxParamA directly: the box closes, the call returns 0, and the
 // main window is usable again.
-static void CheckClosing(const BoxSpec& spec)
+static void CheckClosing(const BoxRow& row)
 {
     static const CloseBy ways[] = {CloseByOkClick, CloseByEnter,   CloseByEscape,  CloseBySysClose,
                                    CloseByWmClose, CloseByIdOk, CloseByIdCancel};
     for (CloseBy how : ways) {
         char what[96];
-        wsprintfA(what, "%s closed by way %d", spec.title, how);
+        wsprintfA(what, "%s closed by way %d", row.title, how);
         ArmBoxDriver(how);
-        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(spec.command, 0), 0);
+        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(row.command, 0), 0);
         DisarmBoxDriver();
         CHECK_INT(BoxesSeen, 1, what);
         CHECK_INT(BoxesStuck, 0, what);
-        CHECK_TEXT(BoxCaption, spec.title, what);
+        CHECK_TEXT(BoxCaption, row.title, what);
         CHECK(IsWindowEnabled(MainWindow));
 
         ArmBoxDriver(how);
         INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr),
-                                         MAKEINTRESOURCEA(spec.templateId), MainWindow,
-                                         spec.proc, 0);
+                                         MAKEINTRESOURCEA(row.templateId), MainWindow,
+                                         row.proc, 0);
         DisarmBoxDriver();
         CHECK_INT(result, 0, what);
         CHECK_INT(BoxesSeen, 1, what);
@@ -566,22 +566,22 @@ int main()
     HarnessStart();
     if (!CHECK(StartLedgerly() != nullptr))
         return HarnessFinish("boxes");
-    for (const BoxSpec& spec : Boxes) {
-        CheckTemplate(spec);
+    for (const BoxRow& row : Boxes) {
+        CheckTemplate(row);
 
-        Inspected = &spec;
+        Inspected = &row;
         Inspections = 0;
         ArmBoxDriver(CloseByOkClick, InspectBox);
-        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(spec.command, 0), 0);
+        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(row.command, 0), 0);
         DisarmBoxDriver();
-        CHECK_INT(Inspections, 1, spec.title);
+        CHECK_INT(Inspections, 1, row.title);
 
         ArmBoxDriver(CloseByEscape, SendStrayCommands);
-        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(spec.command, 0), 0);
+        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(row.command, 0), 0);
         DisarmBoxDriver();
         CHECK_INT(BoxesStuck, 0, "closed after stray commands");
 
-        CheckClosing(spec);
+        CheckClosing(row);
     }
     // The owner is usable again and active, the focus back on the "7" key
     // where start-up put it.
