@@ -426,20 +426,8 @@ static const char* ListText(HWND list)
     int length = 0;
     for (int r = -1; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
-            char cell[64] = "";
-            if (r < 0) {
-                LVCOLUMNA column = {};
-                column.mask = LVCF_TEXT;
-                column.pszText = cell;
-                column.cchTextMax = sizeof cell;
-                SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-            } else {
-                LVITEMA item = {};
-                item.iSubItem = c;
-                item.pszText = cell;
-                item.cchTextMax = sizeof cell;
-                SendMessageA(list, LVM_GETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
-            }
+            char cell[64];
+            ListCell(list, r, c, cell, sizeof cell);
             if (!cell[0] && c == columns - 1)
                 break;  // the total's empty balance
             if (c)
@@ -491,11 +479,8 @@ static void InspectSchedule(HWND box)
     while (NextScheduleRow(&s, &row))
         ++rows;
     CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), rows + 1, "rows and the total");
-    char last[16] = "";
-    LVITEMA item = {};
-    item.pszText = last;
-    item.cchTextMax = sizeof last;
-    SendMessageA(list, LVM_GETITEMTEXTA, rows, reinterpret_cast<LPARAM>(&item));
+    char last[16];
+    ListCell(list, rows, 0, last, sizeof last);
     CHECK_TEXT(last, "Total", "last row");
     if (months == 1200)
         CHECK_INT(rows, 1200, "every month of 1200");

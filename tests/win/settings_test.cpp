@@ -532,20 +532,8 @@ static void InspectSchedule(HWND box)
         int widest = 0;
         char widestText[64] = "";
         for (int r = -1; r < rows; ++r) {
-            char cell[64] = "";
-            if (r < 0) {
-                LVCOLUMNA column = {};
-                column.mask = LVCF_TEXT;
-                column.pszText = cell;
-                column.cchTextMax = sizeof cell;
-                SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-            } else {
-                LVITEMA item = {};
-                item.iSubItem = c;
-                item.pszText = cell;
-                item.cchTextMax = sizeof cell;
-                SendMessageA(list, LVM_GETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
-            }
+            char cell[64];
+            ListCell(list, r, c, cell, sizeof cell);
             int need = static_cast<int>(
                 SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(cell)));
             if (need > widest) {

@@ -104,6 +104,25 @@ inline RECT DialogRect(HWND dialog, int x, int y, int width, int height)
     return RECT{r.left, r.top, r.left + r.right, r.top + r.bottom};
 }
 
+// A list view's cell as the list holds it; row -1 reads the column's name.
+inline void ListCell(HWND list, int row, int column, char* cell, int size)
+{
+    cell[0] = '\0';
+    if (row < 0) {
+        LVCOLUMNA c = {};
+        c.mask = LVCF_TEXT;
+        c.pszText = cell;
+        c.cchTextMax = size;
+        SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&c));
+    } else {
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = cell;
+        item.cchTextMax = size;
+        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
 inline bool SameRect(const RECT& a, const RECT& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
