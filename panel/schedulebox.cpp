@@ -117,6 +117,19 @@ static void WidenFor(HWND box, HWND list, int columnsWidth, int listBorder)
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Ctrl+C reaches the list as a key, which copies, and then as the
+// character 3. Windows' list view takes a character as the start of an
+// item's text to search for and may beep when none begins with it; no item
+// begins with a control character, so the list is not given them.
+static WNDPROC PlainListProc;
+
+static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR && wParam < ' ')
+        return 0;
+    return CallWindowProcA(PlainListProc, list, message, wParam, lParam);
+}
+
 // Fills the box: the heading, the columns, one row per month and the total
 // row, each column as wide as its longest text, and the note.
 static void FillScheduleBox(HWND box)
@@ -133,6 +146,10 @@ static void FillScheduleBox(HWND box)
     GetWindowRect(list, &outer);
     GetClientRect(list, &inner);
     int listBorder = (outer.right - outer.left) - inner.right;
+    WNDPROC plain = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
+    if (!PlainListProc)
+        PlainListProc = plain;
     // Common controls 4.70 and later select whole rows; 4.00 (Windows 95)
     // does not know the message and ignores it.
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
