@@ -197,21 +197,31 @@ void RepaintLongTextMark(HWND field)
     UpdateWindow(w->mark);
 }
 
-// The width of the longest start of the text that fits the given width: the
-// characters shown whole left of the mark.
+// The longest start of the text that fits the given width in the font
+// selected into dc: the characters shown whole left of the mark. Returns
+// their count; their width goes to *fitWidth.
+static int WholeCharacters(HDC dc, const char* text, int length, int width, int* fitWidth)
+{
+    int count = 0;
+    *fitWidth = 0;
+    for (; count < length; ++count) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text, count + 1, &size);
+        if (size.cx > width)
+            break;
+        *fitWidth = size.cx;
+    }
+    return count;
+}
+
+// The width of those characters in the field's font.
 static int WholeTextWidth(HWND field, const char* text, int length, int width)
 {
     HDC dc = GetDC(field);
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(field, WM_GETFONT, 0, 0));
     HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    int whole = 0;
-    for (int count = 1; count <= length; ++count) {
-        SIZE size = {};
-        GetTextExtentPoint32A(dc, text, count, &size);
-        if (size.cx > width)
-            break;
-        whole = size.cx;
-    }
+    int whole;
+    WholeCharacters(dc, text, length, width, &whole);
     if (old)
         SelectObject(dc, old);
     ReleaseDC(field, dc);
@@ -288,13 +298,8 @@ bool PaintMarkedDisplay(HWND display)
     FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(display, WM_GETFONT, 0, 0));
     HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    int count = 0;
-    for (; count < length; ++count) {
-        SIZE size = {};
-        GetTextExtentPoint32A(dc, LongText, count + 1, &size);
-        if (size.cx > width)
-            break;
-    }
+    int shown;
+    int count = WholeCharacters(dc, LongText, length, width, &shown);
     SetBkMode(dc, TRANSPARENT);
     TextOutA(dc, 0, 0, LongText, count);
     if (old)
@@ -315,26 +320,32 @@ HWND LongTextMark(HWND field)
     return w ? w->mark : nullptr;
 }
 
-bool IsLongTextMark(HWND control)
+static WatchedText* FindMark(HWND control)
 {
     for (int i = 0; i < WatchedCount; ++i) {
         if (Watched[i].mark == control)
-            return true;
-    }
-    return false;
-}
-
-// The colours of a mark over an edit field: the field's own, white where
-// the system's window colour is. A mark over the display keeps the colours
-// a static gets, as the display does (null: not answered).
-HBRUSH LongTextMarkColours(HWND control, HDC dc)
-{
-    for (int i = 0; i < WatchedCount; ++i) {
-        if (Watched[i].mark == control && Watched[i].edit) {
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-            return GetSysColorBrush(COLOR_WINDOW);
-        }
+            return &Watched[i];
     }
     return nullptr;
+}
+
+bool IsLongTextMark(HWND control)
+{
+    return FindMark(control) != nullptr;
+}
+
+// The answer of a dialog procedure to WM_CTLCOLORSTATIC (wParam the device
+// context, lParam the static): a mark over an edit field takes the field's
+// own colours, white where the system's window colour is, and the brush is
+// the answer. A mark over the display keeps the colours a static gets, as
+// the display does, and so does every other static (FALSE: not answered).
+INT_PTR LongTextMarkColours(WPARAM wParam, LPARAM lParam)
+{
+    WatchedText* w = FindMark(reinterpret_cast<HWND>(lParam));
+    if (!w || !w->edit)
+        return FALSE;
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
 }

@@ -89,22 +89,10 @@ static void OnPageCommand(HWND page, WORD id, const PageFormulas& formulas)
 static WNDPROC PlainFieldProc;
 
 // A page field: Enter, Esc and Tab do nothing; every other key is the edit
-// control's own. The field's mark is drawn again over what the field paints.
+// control's own.
 static LRESULT CALLBACK FieldEditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CHAR:
-        if (IsDialogKeyChar(wParam))
-            return 0;
-        return CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
-    case WM_PAINT: {
-        LRESULT result = CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
-        RepaintLongTextMark(field);
-        return result;
-    }
-    default:
-        return CallWindowProcA(PlainFieldProc, field, message, wParam, lParam);
-    }
+    return FieldMessage(PlainFieldProc, field, message, wParam, lParam);
 }
 
 static void WatchField(HWND field)
@@ -132,10 +120,7 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
         ShowPageLongText(page, LOWORD(wParam));
         return FALSE;
     case WM_CTLCOLORSTATIC:
-        // The mark of a long text takes its field's colours; a dialog
-        // procedure answers with the brush itself, FALSE leaves the default.
-        return reinterpret_cast<INT_PTR>(LongTextMarkColours(reinterpret_cast<HWND>(lParam),
-                                                             reinterpret_cast<HDC>(wParam)));
+        return LongTextMarkColours(wParam, lParam);  // a long text's mark
     default:
         return FALSE;
     }

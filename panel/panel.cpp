@@ -158,10 +158,7 @@ INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
         return OnPanelCommand(wParam, lParam);
     case WM_CTLCOLORSTATIC:
-        // The mark of a long text takes its field's colours; a dialog
-        // procedure answers with the brush itself, FALSE leaves the default.
-        return reinterpret_cast<INT_PTR>(LongTextMarkColours(reinterpret_cast<HWND>(lParam),
-                                                             reinterpret_cast<HDC>(wParam)));
+        return LongTextMarkColours(wParam, lParam);  // a long text's mark
     default:
         return FALSE;
     }

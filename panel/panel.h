@@ -32,14 +32,17 @@ extern int Months;
 extern double AnnualRate;
 extern double MonthlyRate;
 void ReadTerms(HWND panel);
-void FillMonthList();
+int FillMonthList();
 void FillRateList();
 void HandleTermCommand(WORD id, WORD code);
 void WatchTermBoxes();
 
-// Keys that move or close in a dialog; the panel and the pages run without
-// the dialog manager, so they reach the fields as characters (terms.cpp).
-bool IsDialogKeyChar(WPARAM ch);
+// What a page field and a term box's edit field answer alike, given the edit
+// control's own procedure: Enter, Esc and Tab, which reach them as
+// characters (the panel and the pages run without the dialog manager), do
+// nothing; the field's mark is drawn again over what the field paints
+// (terms.cpp).
+LRESULT FieldMessage(WNDPROC plain, HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Calculation pages (pages.cpp).
 enum Direction : int { LeftToRight = 1, RightToLeft = 2 };
@@ -60,7 +63,7 @@ void RepaintLongTextMark(HWND field);
 bool PaintMarkedDisplay(HWND display);
 HWND LongTextMark(HWND field);
 bool IsLongTextMark(HWND control);
-HBRUSH LongTextMarkColours(HWND control, HDC dc);
+INT_PTR LongTextMarkColours(WPARAM wParam, LPARAM lParam);
 
 // The calculator display watched for a text too wide for it (display.cpp).
 void WatchDisplay();

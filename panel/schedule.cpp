@@ -54,38 +54,25 @@ long long InterestCents(long long balanceCents, double monthlyRate)
     return RoundedWhole(static_cast<double>(balanceCents) * monthlyRate);
 }
 
-// Powers of ten down from 10^18, for writing digits without division.
-static long long PowerOfTen(int exponent)
-{
-    long long p = 1;
-    while (exponent-- > 0)
-        p *= 10;
-    return p;
-}
-
 static char CentsBuffer[24];
 
+// The whole number of cents as the number text writes it (every amount of
+// the statement is below 2^53, so the double holds it exactly), with the
+// point put in before the last two digits.
 const char* CentsText(long long cents)
 {
+    const char* digits = FormatNumber(static_cast<double>(cents), -1);
     int length = 0;
-    unsigned long long magnitude =
-        cents < 0 ? 0ull - static_cast<unsigned long long>(cents) : static_cast<unsigned long long>(cents);
-    if (cents < 0)
-        CentsBuffer[length++] = '-';
-    bool started = false;
-    for (int exponent = 18; exponent >= 0; --exponent) {
-        unsigned long long p = static_cast<unsigned long long>(PowerOfTen(exponent));
-        int digit = 0;
-        while (magnitude >= p) {
-            magnitude -= p;
-            ++digit;
-        }
-        // At least one whole digit, then the point and two places.
-        started = started || digit || exponent <= 2;
-        if (started)
-            CentsBuffer[length++] = static_cast<char>('0' + digit);
-        if (exponent == 2)
+    if (*digits == '-')
+        CentsBuffer[length++] = *digits++;
+    int count = 0;
+    while (digits[count])
+        ++count;
+    // At least one whole digit, then the point and two places.
+    for (int position = count < 3 ? 3 : count; position > 0; --position) {
+        if (position == 2)
             CentsBuffer[length++] = '.';
+        CentsBuffer[length++] = position > count ? '0' : digits[count - position];
     }
     CentsBuffer[length] = '\0';
     return CentsBuffer;
@@ -205,7 +192,10 @@ static const ColumnRow* ColumnsOf(int kind)
 
 int ScheduleColumns(int kind)
 {
-    return kind == LoanSchedule ? 5 : kind == InvestmentSchedule ? 3 : 4;
+    constexpr int Size = sizeof(ColumnRow);
+    return kind == LoanSchedule         ? static_cast<int>(sizeof LoanColumns / Size)
+           : kind == InvestmentSchedule ? static_cast<int>(sizeof InvestmentColumns / Size)
+                                        : static_cast<int>(sizeof SavingColumns / Size);
 }
 
 const char* ScheduleColumnName(int kind, int column)

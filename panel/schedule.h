@@ -63,8 +63,10 @@ bool ParseCents(const char* text, long long* cents);
 // rate, rounded to a whole number of cents as the number text rounds.
 long long InterestCents(long long balanceCents, double monthlyRate);
 
-// An amount of cents as two-place text ("587.01", "-0.01"). Returns a buffer
-// of its own that the next call overwrites.
+// An amount of cents as two-place text ("587.01", "-0.01"), exact below
+// 2^53 cents (every amount and total of a statement of capped amounts over
+// at most 1200 months). Returns a buffer of its own that the next call
+// overwrites.
 const char* CentsText(long long cents);
 
 void StartSchedule(Schedule* schedule, const ScheduleTerms& terms);

@@ -269,32 +269,24 @@ static void OnListKey(HWND box, const NMHDR* header)
         CopySchedule(box);
 }
 
-// Close, Enter, Esc and the close button close the box. It answers F1
-// itself, as the other boxes do, so no Help box opens over it.
+// Close, Enter, Esc and the close button close the box, and F1 opens
+// nothing, as in the other boxes.
 INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
         FillScheduleBox(box);
         return TRUE;
-    case WM_HELP:
-        return TRUE;
     case WM_NOTIFY:
         OnListKey(box, reinterpret_cast<const NMHDR*>(lParam));
         return FALSE;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-        case IDCANCEL:
-            EndDialog(box, 0);
-            return TRUE;
-        case IDC_SCHEDULECOPY:
+        if (LOWORD(wParam) == IDC_SCHEDULECOPY) {
             CopySchedule(box);
             return TRUE;
-        default:
-            return TRUE;
         }
+        return SimpleBoxProc(box, message, wParam);
     default:
-        return FALSE;
+        return SimpleBoxProc(box, message, wParam);
     }
 }

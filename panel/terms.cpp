@@ -78,7 +78,8 @@ constexpr int MonthItemCount = sizeof MonthItems / sizeof MonthItems[0];
 
 // The same ten terms on every drop-down; the one the box holds, read as a
 // calculation reads it, is selected ("360" selects "360 (30 Yrs)").
-void FillMonthList()
+// Returns that count.
+int FillMonthList()
 {
     LoadFpuControl();  // whatever other code left on the thread
     char held[HeldTextSize] = "";
@@ -92,6 +93,7 @@ void FillMonthList()
             match = i;
     }
     SelectOrKeep(MonthBox, match, held);
+    return months;
 }
 
 // The item that Up (toward shorter terms) or Down reaches from a count
@@ -117,11 +119,9 @@ static int NearestMonthItem(int months, bool up)
 // where there is none.
 static bool MonthStepLeftToBox(bool up)
 {
-    FillMonthList();
+    int months = FillMonthList();
     if (SendMessageA(MonthBox, CB_GETCURSEL, 0, 0) >= 0)
         return true;
-    LoadFpuControl();
-    int months = MonthsUsed(ReadBoxNumber(MainPanel, IDC_MONTHBOX, ParseFirstWord));
     int index = NearestMonthItem(months, up);
     if (index >= 0)
         SendMessageA(MonthBox, CB_SETCURSEL, index, 0);
@@ -155,9 +155,27 @@ void FillRateList()
 // manager that would turn them into a default button, a cancel or a move.
 // Windows' edit control answers each such character with the default beep
 // (Wine's stays silent), so the fields drop them instead.
-bool IsDialogKeyChar(WPARAM ch)
+static bool IsDialogKeyChar(WPARAM ch)
 {
     return ch == '\r' || ch == '\x1b' || ch == '\t';
+}
+
+LRESULT FieldMessage(WNDPROC plain, HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CHAR:
+        if (IsDialogKeyChar(wParam))
+            return 0;
+        break;
+    case WM_PAINT: {
+        LRESULT result = CallWindowProcA(plain, edit, message, wParam, lParam);
+        RepaintLongTextMark(edit);
+        return result;
+    }
+    default:
+        break;
+    }
+    return CallWindowProcA(plain, edit, message, wParam, lParam);
 }
 
 // Where the caret of an edit field stands in its selection: at the start
@@ -195,10 +213,6 @@ static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPA
                 return 0;
         }
         return CallWindowProcA(original, edit, message, wParam, lParam);
-    case WM_CHAR:
-        if (IsDialogKeyChar(wParam))
-            return 0;
-        return CallWindowProcA(original, edit, message, wParam, lParam);
     case WM_KILLFOCUS: {
         int caret = CaretIndex(edit);
         LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
@@ -212,13 +226,8 @@ static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPA
         ShowLongText(edit);
         return result;
     }
-    case WM_PAINT: {
-        LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
-        RepaintLongTextMark(edit);
-        return result;
-    }
     default:
-        return CallWindowProcA(original, edit, message, wParam, lParam);
+        return FieldMessage(original, edit, message, wParam, lParam);
     }
 }
 

@@ -29,6 +29,8 @@ void ReportSystemError(WORD line, const char* unit);
 // The main window and its boxes (wndproc.cpp).
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void HandleMenuCommand(HWND window, WORD id);
+// What every box answers alike: closing, and F1 opening nothing.
+INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam);
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK HelpBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -166,10 +166,10 @@ void HandleMenuCommand(HWND window, WORD id)
     }
 }
 
-// Both boxes close on OK, Enter, Esc and the close button. They answer F1
-// themselves: passed on, the request would reach their owner, the main
-// window, and open another Help box on top of this one.
-static INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam)
+// Every box closes on OK, Enter, Esc and the close button. It answers F1
+// itself: passed on, the request would reach its owner, the main window,
+// and open another Help box on top of this one.
+INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam)
 {
     switch (message) {
     case WM_INITDIALOG:
