@@ -65,16 +65,34 @@ static WatchedText* FindWatched(HWND field)
     return nullptr;
 }
 
-static SIZE TextExtent(HWND control, const char* text, int length)
+// A device context of a control with the control's font selected, for
+// measuring its texts, and its release.
+struct FontDc {
+    HWND control;
+    HDC dc;
+    HGDIOBJ old;
+};
+
+static FontDc GetFontDc(HWND control)
 {
     HDC dc = GetDC(control);
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    return {control, dc, font ? SelectObject(dc, font) : nullptr};
+}
+
+static void ReleaseFontDc(const FontDc& f)
+{
+    if (f.old)
+        SelectObject(f.dc, f.old);
+    ReleaseDC(f.control, f.dc);
+}
+
+static SIZE TextExtent(HWND control, const char* text, int length)
+{
+    FontDc f = GetFontDc(control);
     SIZE size = {};
-    GetTextExtentPoint32A(dc, text, length, &size);
-    if (old)
-        SelectObject(dc, old);
-    ReleaseDC(control, dc);
+    GetTextExtentPoint32A(f.dc, text, length, &size);
+    ReleaseFontDc(f);
     return size;
 }
 
@@ -217,14 +235,10 @@ static int WholeCharacters(HDC dc, const char* text, int length, int width, int*
 // The width of those characters in the field's font.
 static int WholeTextWidth(HWND field, const char* text, int length, int width)
 {
-    HDC dc = GetDC(field);
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(field, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    FontDc f = GetFontDc(field);
     int whole;
-    WholeCharacters(dc, text, length, width, &whole);
-    if (old)
-        SelectObject(dc, old);
-    ReleaseDC(field, dc);
+    WholeCharacters(f.dc, text, length, width, &whole);
+    ReleaseFontDc(f);
     return whole;
 }
 

@@ -183,19 +183,35 @@ static const ColumnRow SavingColumns[] = {{MonthColumn, "Month"},
                                           {InterestColumn, "Interest"},
                                           {BalanceColumn, "Worth"}};
 
+// Each kind's columns, in the order of the kinds.
+struct ColumnTable {
+    const ColumnRow* rows;
+    int count;
+};
+
+template <int N>
+constexpr ColumnTable TableOf(const ColumnRow (&rows)[N])
+{
+    return {rows, N};
+}
+
+static const ColumnTable ColumnTables[] = {TableOf(LoanColumns), TableOf(InvestmentColumns),
+                                           TableOf(SavingColumns)};
+
+// Any kind but a loan's or an investment's has a saving's columns.
+static const ColumnTable& TableFor(int kind)
+{
+    return ColumnTables[kind == LoanSchedule || kind == InvestmentSchedule ? kind : SavingSchedule];
+}
+
 static const ColumnRow* ColumnsOf(int kind)
 {
-    return kind == LoanSchedule ? LoanColumns
-           : kind == InvestmentSchedule ? InvestmentColumns
-                                        : SavingColumns;
+    return TableFor(kind).rows;
 }
 
 int ScheduleColumns(int kind)
 {
-    constexpr int Size = sizeof(ColumnRow);
-    return kind == LoanSchedule         ? static_cast<int>(sizeof LoanColumns / Size)
-           : kind == InvestmentSchedule ? static_cast<int>(sizeof InvestmentColumns / Size)
-                                        : static_cast<int>(sizeof SavingColumns / Size);
+    return TableFor(kind).count;
 }
 
 const char* ScheduleColumnName(int kind, int column)

@@ -146,10 +146,8 @@ static void FillScheduleBox(HWND box)
     GetWindowRect(list, &outer);
     GetClientRect(list, &inner);
     int listBorder = (outer.right - outer.left) - inner.right;
-    WNDPROC plain = reinterpret_cast<WNDPROC>(
+    PlainListProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
-    if (!PlainListProc)
-        PlainListProc = plain;
     // Common controls 4.70 and later select whole rows; 4.00 (Windows 95)
     // does not know the message and ignores it.
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
@@ -200,35 +198,33 @@ static void FillScheduleBox(HWND box)
     SetDlgItemTextA(box, IDC_SCHEDULENOTE, text);
 }
 
+// Adds a line to the copied table at *size, or only counts its bytes when
+// text is null.
+static void AddLine(char* text, DWORD* size, const char* line, int length)
+{
+    if (text) {
+        for (int i = 0; i < length; ++i)
+            text[*size + i] = line[i];
+    }
+    *size += length;
+}
+
 // Writes the copied table (the header line, one line per month, the total
 // line) into text, or only counts its bytes when text is null. Each line is
-// made in a buffer of its own first.
+// made in a buffer of its own first. Returns the size with the closing zero.
 static DWORD WriteTable(char* text)
 {
-    const ScheduleTerms& terms = ShownTerms;
+    int kind = ShownTerms.kind;
     char line[ScheduleLineSize];
     DWORD size = 0;
+    AddLine(text, &size, line, ScheduleHeaderLine(kind, line));
     Schedule schedule;
-    StartSchedule(&schedule, terms);
+    StartSchedule(&schedule, ShownTerms);
     ScheduleRow row;
-    bool more = true;
-    for (int n = 0; more; ++n) {
-        int length;
-        if (n == 0) {
-            length = ScheduleHeaderLine(terms.kind, line);
-        } else if (NextScheduleRow(&schedule, &row)) {
-            length = ScheduleLine(terms.kind, row, line);
-        } else {
-            FinishSchedule(schedule, &row);
-            length = ScheduleLine(terms.kind, row, line);
-            more = false;
-        }
-        if (text) {
-            for (int i = 0; i < length; ++i)
-                text[size + i] = line[i];
-        }
-        size += length;
-    }
+    while (NextScheduleRow(&schedule, &row))
+        AddLine(text, &size, line, ScheduleLine(kind, row, line));
+    FinishSchedule(schedule, &row);
+    AddLine(text, &size, line, ScheduleLine(kind, row, line));
     if (text)
         text[size] = '\0';
     return size + 1;

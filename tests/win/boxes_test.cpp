@@ -449,7 +449,7 @@ static void InspectSchedule(HWND box)
 {
     const ScheduleCase& c = *ScheduleShown;
     ++ScheduleInspections;
-    HWND page = c.tab == 0 ? LoanPage : c.tab == 1 ? InvestmentPage : SavingPage;
+    HWND page = PageOf(c.tab);
     CHECK_TEXT(TextOf(box), "Schedule", "schedule box title");
     CHECK(GetWindow(box, GW_OWNER) == MainWindow);
     CHECK(!IsWindowEnabled(MainWindow));
@@ -512,7 +512,7 @@ static void CheckScheduleBox()
 {
     for (const ScheduleCase& c : ScheduleCases) {
         SelectTab(c.tab);
-        HWND page = c.tab == 0 ? LoanPage : c.tab == 1 ? InvestmentPage : SavingPage;
+        HWND page = PageOf(c.tab);
         SetItemText(MainPanel, IDC_MONTHBOX, c.months);
         SetItemText(MainPanel, IDC_RATEBOX, c.rate);
         bool left = c.direction == LeftToRight;
