@@ -56,42 +56,46 @@ constexpr int MaxWatched = 9;
 static WatchedText Watched[MaxWatched];
 static int WatchedCount;
 
-static WatchedText* FindWatched(HWND field)
+// The watched control whose field, or whose mark, is the given window.
+static WatchedText* FindBy(HWND WatchedText::*which, HWND window)
 {
     for (int i = 0; i < WatchedCount; ++i) {
-        if (Watched[i].field == field)
+        if (Watched[i].*which == window)
             return &Watched[i];
     }
     return nullptr;
 }
 
-// A device context of a control with the control's font selected, for
-// measuring its texts, and its release.
-struct FontDc {
-    HWND control;
-    HDC dc;
-    HGDIOBJ old;
-};
+static WatchedText* FindWatched(HWND field)
+{
+    return FindBy(&WatchedText::field, field);
+}
 
-static FontDc GetFontDc(HWND control)
+FontDc GetFontDc(HWND control)
 {
     HDC dc = GetDC(control);
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
     return {control, dc, font ? SelectObject(dc, font) : nullptr};
 }
 
-static void ReleaseFontDc(const FontDc& f)
+void ReleaseFontDc(const FontDc& f)
 {
     if (f.old)
         SelectObject(f.dc, f.old);
     ReleaseDC(f.control, f.dc);
 }
 
+static SIZE TextExtent(HDC dc, const char* text, int length)
+{
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, length, &size);
+    return size;
+}
+
 static SIZE TextExtent(HWND control, const char* text, int length)
 {
     FontDc f = GetFontDc(control);
-    SIZE size = {};
-    GetTextExtentPoint32A(f.dc, text, length, &size);
+    SIZE size = TextExtent(f.dc, text, length);
     ReleaseFontDc(f);
     return size;
 }
@@ -116,6 +120,7 @@ static TOOLINFOA FieldTool(HWND field, char* text)
 static char* WrappedTipText(const char* text)
 {
     int width = GetSystemMetrics(SM_CXSCREEN) / 2;
+    FontDc tip = GetFontDc(FieldTip);
     int length = 0;
     int run = 0;  // where the current run starts in TipText
     for (const char* c = text; *c && length < static_cast<int>(sizeof TipText) - 2; ++c) {
@@ -123,12 +128,13 @@ static char* WrappedTipText(const char* text)
         if (*c == ' ') {
             run = length;
         } else if (TipWraps && length - run > 1 &&
-                   TextExtent(FieldTip, TipText + run, length - run).cx > width) {
+                   TextExtent(tip.dc, TipText + run, length - run).cx > width) {
             TipText[length - 1] = '\n';
             TipText[length++] = *c;
             run = length - 1;
         }
     }
+    ReleaseFontDc(tip);
     TipText[length] = '\0';
     return TipText;
 }
@@ -232,16 +238,6 @@ static int WholeCharacters(HDC dc, const char* text, int length, int width, int*
     return count;
 }
 
-// The width of those characters in the field's font.
-static int WholeTextWidth(HWND field, const char* text, int length, int width)
-{
-    FontDc f = GetFontDc(field);
-    int whole;
-    WholeCharacters(f.dc, text, length, width, &whole);
-    ReleaseFontDc(f);
-    return whole;
-}
-
 // Where the mark starts, in the field's own coordinates.
 static int MarkLeft(const WatchedText& w)
 {
@@ -261,19 +257,24 @@ void ShowLongText(HWND field)
     if (!w)
         return;
     int length = GetWindowTextA(field, LongText, LongTextSize);
-    bool fits = TextExtent(field, LongText, length).cx <= w->textRight - w->textLeft;
+    // Measured in one device context, released before the messages below
+    // (Windows 95 shares a small cache of them among all programs).
+    FontDc f = GetFontDc(field);
+    bool fits = TextExtent(f.dc, LongText, length).cx <= w->textRight - w->textLeft;
+    bool marked = !fits && GetFocus() != field;
+    int whole = 0;  // the width of the characters shown left of the mark
+    if (marked && w->edit)
+        WholeCharacters(f.dc, LongText, length, MarkLeft(*w) - w->textLeft, &whole);
+    ReleaseFontDc(f);
     char none[] = "";
     TOOLINFOA tool = FieldTool(field, fits ? none : WrappedTipText(LongText));
     SendMessageA(FieldTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    bool marked = !fits && GetFocus() != field;
     bool changed = marked != w->marked;
     w->marked = marked;
     if (w->edit) {
         int margin = w->plainMargin;
-        if (marked) {
-            int whole = WholeTextWidth(field, LongText, length, MarkLeft(*w) - w->textLeft);
+        if (marked)
             margin += w->textRight - (w->textLeft + whole);
-        }
         if (margin != w->margin) {
             w->margin = margin;
             SendMessageA(field, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, margin));
@@ -336,11 +337,7 @@ HWND LongTextMark(HWND field)
 
 static WatchedText* FindMark(HWND control)
 {
-    for (int i = 0; i < WatchedCount; ++i) {
-        if (Watched[i].mark == control)
-            return &Watched[i];
-    }
-    return nullptr;
+    return FindBy(&WatchedText::mark, control);
 }
 
 bool IsLongTextMark(HWND control)

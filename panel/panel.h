@@ -64,6 +64,15 @@ bool PaintMarkedDisplay(HWND display);
 HWND LongTextMark(HWND field);
 bool IsLongTextMark(HWND control);
 INT_PTR LongTextMarkColours(WPARAM wParam, LPARAM lParam);
+// A device context of a control with the control's font selected, for
+// measuring its texts, and its release.
+struct FontDc {
+    HWND control;
+    HDC dc;
+    HGDIOBJ old;
+};
+FontDc GetFontDc(HWND control);
+void ReleaseFontDc(const FontDc& f);
 
 // The calculator display watched for a text too wide for it (display.cpp).
 void WatchDisplay();

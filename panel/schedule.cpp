@@ -131,14 +131,19 @@ static void WorthMonth(Schedule* s, ScheduleRow* row)
     s->totalInterest += interest;
 }
 
+// Whether the payment or saving the page shows could not be read.
+static bool PaymentTooLarge(const ScheduleTerms& terms)
+{
+    return terms.kind == LoanSchedule ? terms.otherTooLarge : terms.startTooLarge;
+}
+
 bool NextScheduleRow(Schedule* s, ScheduleRow* row)
 {
     if (s->ended || s->month >= s->terms.months)
         return false;
     *row = ScheduleRow{};
     row->month = ++s->month;
-    row->paymentTooLarge = s->terms.kind == LoanSchedule ? s->terms.otherTooLarge
-                                                           : s->terms.startTooLarge;
+    row->paymentTooLarge = PaymentTooLarge(s->terms);
     if (!s->tooLarge) {
         if (s->terms.kind == LoanSchedule)
             LoanMonth(s, row);
@@ -161,7 +166,7 @@ void FinishSchedule(const Schedule& s, ScheduleRow* total)
     total->principal = s.totalPrincipal;
     total->balance = s.balance;
     total->tooLarge = s.tooLarge;
-    total->paymentTooLarge = s.terms.kind == SavingSchedule ? s.terms.startTooLarge : s.tooLarge;
+    total->paymentTooLarge = PaymentTooLarge(s.terms);
 }
 
 enum Column { MonthColumn, PaymentColumn, InterestColumn, PrincipalColumn, BalanceColumn };

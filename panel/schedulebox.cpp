@@ -152,10 +152,9 @@ static void FillScheduleBox(HWND box)
     // does not know the message and ignores it.
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 
+    FontDc listDc = GetFontDc(list);
     ColumnWidths measure = {};
-    measure.dc = GetDC(list);
-    HGDIOBJ oldFont = SelectObject(measure.dc, reinterpret_cast<HGDIOBJ>(
-                                                   SendMessageA(list, WM_GETFONT, 0, 0)));
+    measure.dc = listDc.dc;
     // Columns first: a list keeps no text for a column it does not have.
     int columns = ScheduleColumns(kind);
     for (int c = 0; c < columns; ++c) {
@@ -180,8 +179,7 @@ static void FillScheduleBox(HWND box)
         AddRow(list, index++, kind, row, measure);
     FinishSchedule(schedule, &row);
     AddRow(list, index, kind, row, measure);
-    SelectObject(measure.dc, oldFont);
-    ReleaseDC(list, measure.dc);
+    ReleaseFontDc(listDc);
 
     RECT padding = {0, 0, ColumnPaddingUnits, 0};
     MapDialogRect(box, &padding);
