@@ -31,7 +31,6 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   click page:1008
   shot main loan.png
 
-
   probe command 40005
   probe settext page:1010 10000
   probe settext panel:1002 7.80

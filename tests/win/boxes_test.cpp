@@ -124,13 +124,7 @@ static void CheckTextFits(HWND control, const char* text, const char* what)
 {
     RECT client;
     GetClientRect(control, &client);
-    HDC dc = GetDC(control);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    HGDIOBJ old = SelectObject(dc, font);
-    RECT need = {0, 0, client.right, 0};
-    DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
+    RECT need = WrappedTextNeed(control, text, DT_EXPANDTABS);
     if (!CheckTrue(need.right <= client.right && need.bottom <= client.bottom, what, __FILE__,
                    __LINE__))
         printf("    needs %ld x %ld pixels, has %ld x %ld\n", need.right, need.bottom,
@@ -336,7 +330,6 @@ static void CheckFocusReturns()
     CHECK(GetFocus() == loanField);
     DestroyWindow(OtherWindow);
 }
-
 
 // The Schedule box, opened from the menu on a page with the terms and the
 // amount typed and a stale result: the page is calculated first, then the

@@ -246,12 +246,11 @@ static void CheckMarked(HWND field, const char* text)
            "has its mark on its own background");
     // The field itself is drawn: its text shows left of the mark, as many
     // characters whole as fit there, and no cut one after them.
-    LONG textLeft = 0;
-    if (lstrcmpiA(ClassOf(field), "Edit") == 0) {
-        RECT format = {};
+    bool edit = lstrcmpiA(ClassOf(field), "Edit") == 0;
+    RECT format = {};
+    if (edit)
         SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-        textLeft = format.left;
-    }
+    LONG textLeft = format.left;
     LONG markLeft = mark.left - client.left;
     char start[400] = "";
     LONG whole = 0;
@@ -276,9 +275,7 @@ static void CheckMarked(HWND field, const char* text)
     ReleaseDC(field, dc);
     Report(!cut, field, text, "shows only whole characters left of its mark");
     Report(drawn, field, text, "shows its text left of the mark");
-    if (lstrcmpiA(ClassOf(field), "Edit") == 0) {
-        RECT format = {};
-        SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    if (edit) {
         MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&format), 2);
         Report(format.right <= mark.left, field, text, "draws no text under its mark");
     }
@@ -460,7 +457,7 @@ static void CheckPage(int index)
               names[index]);
     SelectTab(index);
     Pump();
-    HWND page = index == 0 ? LoanPage : index == 1 ? InvestmentPage : SavingPage;
+    HWND page = PageOf(index);
     for (HWND c = GetWindow(MainPanel, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         if (IsWindowVisible(c))
             CheckControl(c);
@@ -472,7 +469,6 @@ static void CheckPage(int index)
     CheckTabItems();
     CheckFields(page);
 }
-
 
 // Every control of the open Schedule box inside its client area, the box
 // on the work area, the heading, the note and the buttons' texts whole, and
@@ -501,12 +497,7 @@ static void InspectSchedule(HWND box)
         lstrcpynA(text, TextOf(control), sizeof text);
         RECT inner;
         GetClientRect(control, &inner);
-        HDC dc = GetDC(control);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-        RECT need = {0, 0, inner.right, 0};
-        DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        SelectObject(dc, old);
-        ReleaseDC(control, dc);
+        RECT need = WrappedTextNeed(control, text, DT_NOPREFIX);
         ReportFit(need.bottom, inner.bottom, control, text, "text fits down");
     }
     const int buttons[] = {IDC_SCHEDULECOPY, IDOK};
@@ -566,7 +557,7 @@ static void CheckScheduleBox()
         wsprintfA(Where, "%d DPI, %s fonts, Schedule box of page %d", Dpi,
                   WineFonts ? "Wine's" : "default", c.tab);
         SelectTab(c.tab);
-        HWND page = c.tab == 0 ? LoanPage : c.tab == 1 ? InvestmentPage : SavingPage;
+        HWND page = PageOf(c.tab);
         SetWindowTextA(MonthBox, c.months);
         SetWindowTextA(RateBox, c.rate);
         SetItemText(page, IDC_LEFTFIELD, c.amount);

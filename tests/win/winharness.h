@@ -123,6 +123,22 @@ inline void ListCell(HWND list, int row, int column, char* cell, int size)
     }
 }
 
+// The room a static's text needs, laid out as the control draws it
+// (word-wrapped within its width, in its own font, with the given flags).
+inline RECT WrappedTextNeed(HWND control, const char* text, UINT flags)
+{
+    RECT client;
+    GetClientRect(control, &client);
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(
+        dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    RECT need = {0, 0, client.right, 0};
+    DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | flags);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return need;
+}
+
 inline bool SameRect(const RECT& a, const RECT& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
