@@ -8,10 +8,10 @@
 #include <string.h>
 
 #include "keypad/keypad.h"
-#include "numtext/fpu.h"
-#include "tests/native/keypad_display.h"
-#include "tests/native/keypad_invariants.h"
-#include "tests/native/keypad_keys.h"
+#include "runtime/runtime.h"
+#include "tests/native/keypad/keypad_display.h"
+#include "tests/native/keypad/keypad_invariants.h"
+#include "tests/native/keypad/keypad_keys.h"
 
 namespace {
 

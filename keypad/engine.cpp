@@ -8,9 +8,9 @@
 #include "keypad/keypad.h"
 
 #include "keypad/display.h"
-#include "numtext/fpu.h"
 #include "numtext/numtext.h"
 #include "res/resource.h"
+#include "runtime/runtime.h"
 
 int EntryState = Cleared;
 int PendingOperator = NoOperator;
@@ -32,7 +32,6 @@ constexpr double ResultLimit = 1e15;
 
 constexpr char DivideByZeroText[] = "Cannot divide by 0";
 constexpr char InvertZeroText[] = "Cannot invert 0";
-constexpr char TooLargeText[] = "Value is too large";
 constexpr char TooSmallText[] = "Value is too samll";
 
 constexpr int OperationOpenYes = 1;
@@ -241,48 +240,34 @@ void Evaluate()
         return;
     }
     double x = DisplayValue();
+    bool repeated = EntryState == ResultShown;
+    double left = repeated ? x : StoredOperand;
+    double right = repeated ? StoredOperand : x;
     double r = 0.0;
-    if (EntryState != ResultShown) {
-        switch (PendingOperator) {
-        case Add:
-            r = x + StoredOperand;
-            break;
-        case Subtract:
-            r = StoredOperand - x;
-            break;
-        case Multiply:
-            r = x * StoredOperand;
-            break;
-        case Divide:
-            if (CountsAsZero(x)) {
-                WriteDisplay(DivideByZeroText);
-                EnterErrorState();
-                return;
-            }
-            r = StoredOperand / x;
-            break;
-        default:
-            break;
+    switch (PendingOperator) {
+    case Add:
+        r = left + right;
+        break;
+    case Subtract:
+        r = left - right;
+        break;
+    case Multiply:
+        r = left * right;
+        break;
+    case Divide:
+        // A repeated "=" divides by a right operand that passed this test.
+        if (CountsAsZero(right)) {
+            WriteDisplay(DivideByZeroText);
+            EnterErrorState();
+            return;
         }
+        r = left / right;
+        break;
+    default:
+        break;
+    }
+    if (!repeated) {
         StoredOperand = x;
-    } else {
-        switch (PendingOperator) {
-        case Add:
-            r = x + StoredOperand;
-            break;
-        case Subtract:
-            r = x - StoredOperand;
-            break;
-        case Multiply:
-            r = x * StoredOperand;
-            break;
-        case Divide:
-            // StoredOperand passed the zero test at the first "=".
-            r = x / StoredOperand;
-            break;
-        default:
-            break;
-        }
     }
 
     if (r >= ResultLimit) {

@@ -10,6 +10,7 @@
 // Both roundings then work on that integer.
 #include <stdint.h>
 #include "numtext/numtext.h"
+#include "runtime/runtime.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr int CutDecimals = 10;          // this many places drops trailing zero
 
 char DigitText[DigitBufferSize];
 int DigitLength = 0;
-char ResultText[FormatResultSize];
+char FormattedText[FormatResultSize];
 
 constexpr uint64_t PowersOfTen[20] = {
     1u, 10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u,
@@ -47,28 +48,25 @@ struct Binary {
     int exponent;
 };
 
-constexpr uint64_t FractionMask = (uint64_t(1) << 52) - 1;
-constexpr uint64_t HiddenBit = uint64_t(1) << 52;
-constexpr uint64_t QuietBit = uint64_t(1) << 51;
 constexpr uint64_t DefaultNaNBits = 0xFFF8000000000000u;  // what 0 * infinity gives
-constexpr int ExponentBias = 1075;                        // bias 1023 plus 52 fraction bits
+// The power of two of the mantissa's lowest bit is the exponent field less this.
+constexpr int MantissaExponentBias = DoubleExponentBias + DoubleFractionBits;
 
 Binary Decompose(double value)
 {
-    uint64_t bits;
-    __builtin_memcpy(&bits, &value, sizeof bits);
+    const uint64_t bits = BitsOf(value);
     Binary b;
-    b.signBit = (bits >> 63) != 0;
-    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    const uint64_t fraction = bits & FractionMask;
+    b.signBit = (bits & DoubleSignBit) != 0;
+    const int biased = static_cast<int>((bits & DoubleExponentField) >> DoubleFractionBits);
+    const uint64_t fraction = bits & DoubleFractionField;
     b.mantissa = 0;
     b.exponent = 0;
-    if (biased == 0x7FF) {
+    if (biased == DoubleMaxExponentField) {
         if (fraction == 0)
             b.kind = Kind::Infinite;
         else if (bits == DefaultNaNBits)
             b.kind = Kind::DefaultNaN;
-        else if (fraction & QuietBit)
+        else if (fraction & DoubleQuietBit)
             b.kind = Kind::QuietNaN;
         else
             b.kind = Kind::SignallingNaN;
@@ -79,8 +77,8 @@ Binary Decompose(double value)
         return b;
     }
     b.kind = Kind::Finite;
-    b.mantissa = biased == 0 ? fraction : fraction | HiddenBit;
-    b.exponent = (biased == 0 ? 1 : biased) - ExponentBias;
+    b.mantissa = biased == 0 ? fraction : fraction | DoubleHiddenBit;
+    b.exponent = (biased == 0 ? 1 : biased) - MantissaExponentBias;
     // An odd mantissa keeps the exact expansion as short as possible.
     const int zeros = __builtin_ctzll(b.mantissa);
     b.mantissa >>= zeros;
@@ -481,7 +479,7 @@ struct Writer {
     void Put(char c)
     {
         if (length < FormatResultSize - 1)
-            ResultText[length++] = c;
+            FormattedText[length++] = c;
     }
 };
 
@@ -515,7 +513,7 @@ const char* FormatNumber(double value, int decimals)
             for (int i = 0; i < places; ++i)
                 out.Put(DigitAt(e + i));
             if (decimals == CutDecimals) {
-                while (out.length > pointEnd && ResultText[out.length - 1] == '0')
+                while (out.length > pointEnd && FormattedText[out.length - 1] == '0')
                     --out.length;
             }
         }
@@ -530,6 +528,6 @@ const char* FormatNumber(double value, int decimals)
                 out.Put(DigitAt(i));
         }
     }
-    ResultText[out.length] = '\0';
-    return ResultText;
+    FormattedText[out.length] = '\0';
+    return FormattedText;
 }

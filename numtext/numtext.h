@@ -14,6 +14,10 @@ enum ParseMode : int {
 // Every control text is read into this many bytes, terminator included.
 constexpr int FieldTextSize = 30;
 
+// What stands in place of a number too large to show: in the calculator
+// display, in a page's output field and in the month-by-month statement.
+constexpr const char* TooLargeText = "Value is too large";
+
 char* TrimLeadingBlanks(char* text);
 char* TrimTrailingBlanks(char* text);
 

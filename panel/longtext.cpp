@@ -15,9 +15,8 @@
 // of the text and every painting of the control.
 #include <windows.h>
 #include <commctrl.h>
-#include "panel/panel.h"
+#include "panel/parts.h"
 #include "res/resource.h"
-#include "shell/shell.h"
 
 // One tip window for every watched control.
 static HWND FieldTip;
@@ -329,20 +328,9 @@ void ShowPageLongText(HWND page, int id)
         ShowLongText(GetDlgItem(page, id));
 }
 
-HWND LongTextMark(HWND field)
-{
-    WatchedText* w = FindWatched(field);
-    return w ? w->mark : nullptr;
-}
-
 static WatchedText* FindMark(HWND control)
 {
     return FindBy(&WatchedText::mark, control);
-}
-
-bool IsLongTextMark(HWND control)
-{
-    return FindMark(control) != nullptr;
 }
 
 // The answer of a dialog procedure to WM_CTLCOLORSTATIC (wParam the device

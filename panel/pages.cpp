@@ -1,22 +1,9 @@
-// The Loan, Investment and Saving pages.
-#include <windows.h>
-#include "keypad/display.h"
-#include "numtext/fpu.h"
-#include "numtext/numtext.h"
-#include "panel/fieldtext.h"
-#include "panel/formulas.h"
-#include "panel/panel.h"
+// The Loan, Investment and Saving pages, and their calculation.
+#include "finance/formulas.h"
+#include "finance/terms.h"
+#include "panel/parts.h"
 #include "res/resource.h"
-
-// A page's two formulas, one for each direction.
-struct PageFormulas {
-    Formula leftToRight;
-    Formula rightToLeft;
-};
-
-constexpr PageFormulas LoanFormulas = {LoanPayment, LoanAmount};
-constexpr PageFormulas InvestmentFormulas = {FutureWorth, PresentWorth};
-constexpr PageFormulas SavingFormulas = {SavingFutureWorth, SavingPayment};
+#include "runtime/runtime.h"
 
 int ReadDirection(HWND page)
 {
@@ -37,7 +24,7 @@ static void SetDirection(HWND page, int direction)
 // field and the page's result for the direction in the output field. The
 // terms are reread from their boxes first. A result too large for a double
 // is said in words, never shown as a number.
-static void CalculateIt(HWND page, const PageFormulas& formulas)
+static void CalculateIt(HWND page, int kind)
 {
     LoadFpuControl();  // whatever other code left on the thread
     int direction = ReadDirection(page);
@@ -51,7 +38,7 @@ static void CalculateIt(HWND page, const PageFormulas& formulas)
     double amount = CapAmount(ParseNumber(text, ParseUnsigned));
     SetDlgItemTextA(page, input, FormatNumber(amount, 2));
 
-    Formula formula = left ? formulas.leftToRight : formulas.rightToLeft;
+    Formula formula = PageFormula(kind, direction);
     double result = formula(amount, Months, AnnualRate, MonthlyRate);
     SetDlgItemTextA(page, output, ResultText(result, amount));
 }
@@ -60,19 +47,17 @@ static void CalculateIt(HWND page, const PageFormulas& formulas)
 // field and makes that field the input. Nothing is calculated.
 static void TakeDisplay(HWND page, int field, int direction)
 {
-    char text[FieldTextSize];
-    ReadDisplay(text);
-    SetDlgItemTextA(page, field, text);
+    SendDisplayInto(page, field);
     SetDirection(page, direction);
 }
 
 // Commands are told apart by id alone; the edits' notifications and the
 // tab strip's id, passed on by the panel, are ignored.
-static void OnPageCommand(HWND page, WORD id, const PageFormulas& formulas)
+static void OnPageCommand(HWND page, WORD id, int kind)
 {
     switch (id) {
     case IDC_CALCULATE:
-        CalculateIt(page, formulas);
+        CalculateIt(page, kind);
         break;
     case IDC_LEFTLABEL:
         TakeDisplay(page, IDC_LEFTFIELD, LeftToRight);
@@ -105,8 +90,7 @@ static void WatchField(HWND field)
 
 // The shape shared by the three pages. A new page starts with both fields
 // empty and the left field as input.
-static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
-                        const PageFormulas& formulas)
+static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam, int kind)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -116,7 +100,7 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
         AddLongTextMarks(page);
         return FALSE;
     case WM_COMMAND:
-        OnPageCommand(page, LOWORD(wParam), formulas);
+        OnPageCommand(page, LOWORD(wParam), kind);
         ShowPageLongText(page, LOWORD(wParam));
         return FALSE;
     case WM_CTLCOLORSTATIC:
@@ -128,15 +112,33 @@ static INT_PTR PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
 
 INT_PTR CALLBACK LoanPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return PageProc(page, message, wParam, lParam, LoanFormulas);
+    return PageProc(page, message, wParam, lParam, LoanKind);
 }
 
 INT_PTR CALLBACK InvestmentPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return PageProc(page, message, wParam, lParam, InvestmentFormulas);
+    return PageProc(page, message, wParam, lParam, InvestmentKind);
 }
 
 INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return PageProc(page, message, wParam, lParam, SavingFormulas);
+    return PageProc(page, message, wParam, lParam, SavingKind);
+}
+
+bool CalculateShownPage(PageCalculation* shown)
+{
+    int kind = ShownTab();
+    HWND page = PageOf(kind);
+    if (!page)
+        return false;
+    CalculateIt(page, kind);
+    shown->kind = kind;
+    shown->months = Months;
+    shown->annualRate = AnnualRate;
+    shown->monthlyRate = MonthlyRate;
+    shown->left[0] = '\0';
+    shown->right[0] = '\0';
+    GetDlgItemTextA(page, IDC_LEFTFIELD, shown->left, FieldTextSize);
+    GetDlgItemTextA(page, IDC_RIGHTFIELD, shown->right, FieldTextSize);
+    return true;
 }

@@ -1,10 +1,10 @@
 // The main panel: its creation, its dialog procedure, and page switching.
 #include <windows.h>
 #include <commctrl.h>
+#include "finance/formulas.h"
 #include "keypad/keypad.h"
-#include "panel/panel.h"
+#include "panel/parts.h"
 #include "res/resource.h"
-#include "shell/shell.h"
 
 HWND MainPanel;
 HWND TabStrip;
@@ -14,7 +14,8 @@ HWND LoanPage;
 HWND InvestmentPage;
 HWND SavingPage;
 
-// The tab strip's items, in index order, and the page each one shows.
+// The tab strip's items, in the order of the page kinds, and the page each
+// one shows.
 struct PageEntry {
     char label[12];
     int templateId;
@@ -22,30 +23,26 @@ struct PageEntry {
     HWND* handle;
 };
 
-static PageEntry Pages[] = {
+static PageEntry Pages[PageKindCount] = {
     {"Loan", IDD_LOANPAGE, LoanPageProc, &LoanPage},
     {"Investment", IDD_INVESTMENTPAGE, InvestmentPageProc, &InvestmentPage},
     {"Saving", IDD_SAVINGPAGE, SavingPageProc, &SavingPage},
 };
-constexpr int PageCount = sizeof Pages / sizeof Pages[0];
 
 // Pixel sizes of the panel, chosen with "MS Sans Serif" 8 at 96 DPI, where
 // 4 x 8 dialog units measure 6 x 13 pixels. They grow with the panel's own
 // dialog units, so a larger DPI or a wider font standing in for "MS Sans
 // Serif" gets them in proportion, and that reference gets them unchanged.
-constexpr int ReferenceUnitWidth = 6;
-constexpr int ReferenceUnitHeight = 13;
+constexpr int ReferenceUnitWidth = 6, ReferenceUnitHeight = 13;
 
 // Tab items: a quarter of the strip's width, 20 pixels high, padded 20 by 3.
 constexpr int TabItemHeight = 20;
-constexpr int TabPaddingX = 20;
-constexpr int TabPaddingY = 3;
+constexpr int TabPaddingX = 20, TabPaddingY = 3;
 
 // The term boxes' widths, and their height with the list dropped down: the
 // Interest Rate box shows every rate with up to three places below 1000 and
 // "1000.00", the Month box every item of its list and every count, whole.
-constexpr int RateBoxWidth = 68;
-constexpr int MonthBoxWidth = 88;
+constexpr int RateBoxWidth = 68, MonthBoxWidth = 88;
 constexpr int DroppedHeight = 500;
 
 // A reference width (across) or height in the panel's pixels, rounded.
@@ -89,7 +86,7 @@ void CreateMainPanel()
     SendMessageA(TabStrip, TCM_SETPADDING, 0,
                  MAKELPARAM(ScaleWidth(MainPanel, TabPaddingX),
                             ScaleHeight(MainPanel, TabPaddingY)));
-    for (int i = 0; i < PageCount; ++i) {
+    for (int i = 0; i < PageKindCount; ++i) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT | TCIF_IMAGE;
         item.iImage = -1;
@@ -114,6 +111,8 @@ static void OnInitPanel(HWND panel)
                  ScaleHeight(panel, DroppedHeight), SWP_NOMOVE);
     SendMessageA(MonthBox, CB_SETCURSEL, 0, 0);
 }
+
+static void SelectPage();
 
 static BOOL OnPanelCommand(WPARAM wParam, LPARAM lParam)
 {
@@ -164,11 +163,6 @@ INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-void SelectTab(int index)
-{
-    SendMessageA(TabStrip, TCM_SETCURSEL, index, 0);
-    SelectPage();
-}
 
 // For Wine only. Wine's tab strip marks the tab that a click or
 // TCM_SETCURSEL selects as pressed and unmarks the tab it leaves; an arrow
@@ -182,7 +176,7 @@ void SelectTab(int index)
 // answer with none. So on Windows this finds nothing to take off.
 static void ClearStalePress(LRESULT selected)
 {
-    for (int i = 0; i < PageCount; ++i) {
+    for (int i = 0; i < PageKindCount; ++i) {
         TCITEMA item = {};
         item.mask = TCIF_STATE;
         item.dwStateMask = TCIS_BUTTONPRESSED;
@@ -206,14 +200,14 @@ void ShowKeyboardCues()
     SendMessageA(GetParent(PanelHost), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
-void SelectPage()
+static void SelectPage()
 {
     BroadcastToPages(WM_COMMAND, MAKEWPARAM(IDC_TABSTRIP, 0), 0);
     LRESULT selected = SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0);
     ClearStalePress(selected);
-    if (selected >= 0 && selected < PageCount) {
+    if (selected >= 0 && selected < PageKindCount) {
         // Hide the others in index order, then show or create the selected page.
-        for (int i = 0; i < PageCount; ++i) {
+        for (int i = 0; i < PageKindCount; ++i) {
             if (i != selected && *Pages[i].handle)
                 ShowWindow(*Pages[i].handle, SW_HIDE);
         }
@@ -230,20 +224,26 @@ void SelectPage()
     ShowKeyboardCues();
 }
 
+void SelectTab(int index)
+{
+    SendMessageA(TabStrip, TCM_SETCURSEL, index, 0);
+    SelectPage();
+}
+
 int ShownTab()
 {
     LRESULT selected = SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0);
-    return selected >= 0 && selected < PageCount ? static_cast<int>(selected) : -1;
+    return selected >= 0 && selected < PageKindCount ? static_cast<int>(selected) : -1;
 }
 
 HWND PageOf(int index)
 {
-    return index >= 0 && index < PageCount ? *Pages[index].handle : nullptr;
+    return index >= 0 && index < PageKindCount ? *Pages[index].handle : nullptr;
 }
 
 void BroadcastToPages(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    for (int i = 0; i < PageCount; ++i) {
+    for (int i = 0; i < PageKindCount; ++i) {
         if (*Pages[i].handle)
             SendMessageA(*Pages[i].handle, message, wParam, lParam);
     }

@@ -7,7 +7,7 @@
 # with a Wine server of its own.
 . "$(dirname "$0")/wine-env.sh"
 export LEDGERLY_EXE="$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")"
-export LEDGERLY_PROBE="$(dirname "$LEDGERLY_EXE")/tests/win/probe.exe"
+export LEDGERLY_PROBE="$(dirname "$LEDGERLY_EXE")/tests/win/shell/probe.exe"
 mkdir -p "$LEDGERLY_ROOT/docs"
 exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   set -u

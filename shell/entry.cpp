@@ -2,7 +2,7 @@
 // start-up code before it (the program links none), and the process ends
 // with the message loop's exit code.
 #include <windows.h>
-#include "numtext/fpu.h"
+#include "runtime/runtime.h"
 #include "shell/shell.h"
 
 // Named LedgerlyStart for the linker on both targets (no i686 underscore).

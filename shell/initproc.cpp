@@ -1,7 +1,7 @@
 // Start-up: class registration, the main window, the message loop and the
 // warning box that reports a failed start-up.
 #include <windows.h>
-#include "numtext/fpu.h"
+#include "runtime/runtime.h"
 #include "panel/panel.h"
 #include "res/resource.h"
 #include "shell/shell.h"

@@ -1,12 +1,10 @@
 // The application shell: start-up, the main window, its menu and boxes.
+// The instance handle and PanelHost, each set once at start-up, are declared
+// with the panel, which lives in them.
 #ifndef LEDGERLY_SHELL_H
 #define LEDGERLY_SHELL_H
 
 #include <windows.h>
-
-// Process-wide handles, each set once at start-up.
-extern HINSTANCE AppInstance;  // for the icon and every dialog template
-extern HWND PanelHost;         // tree view filling the main window's client area
 
 // The name of the main window's class.
 constexpr const char* MainClassName = "Win32Generic";
@@ -29,8 +27,6 @@ void ReportSystemError(WORD line, const char* unit);
 // The main window and its boxes (wndproc.cpp).
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void HandleMenuCommand(HWND window, WORD id);
-// What every box answers alike: closing, and F1 opening nothing.
-INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam);
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK HelpBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 

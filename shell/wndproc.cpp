@@ -2,8 +2,10 @@
 // the About and Help boxes.
 #include <windows.h>
 #include <commctrl.h>
+#include "finance/formulas.h"
 #include "panel/panel.h"
 #include "res/resource.h"
+#include "schedule/schedule.h"
 #include "shell/shell.h"
 
 HWND PanelHost;
@@ -11,6 +13,12 @@ HWND PanelHost;
 // The control of the main window that had the keyboard focus when the window
 // was last left (deactivated or minimised); it gets the focus back.
 static HWND SavedFocus;
+
+// The Help box, from the menu and from F1 alike; returns when it closes.
+static void OpenHelpBox(HWND window)
+{
+    DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_HELPBOX), window, HelpBoxProc, 0);
+}
 
 // Builds the window's contents: the host, the panel, and the Loan page.
 static LRESULT OnCreate(HWND window)
@@ -29,7 +37,7 @@ static LRESULT OnCreate(HWND window)
     }
     PanelHost = host;
     CreateMainPanel();
-    SelectTab(0);
+    SelectTab(LoanKind);
     FitWindowToPanel(window);
     return 0;
 }
@@ -107,7 +115,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             RememberFocus(window);
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_HELP:
-        DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_HELPBOX), window, HelpBoxProc, 0);
+        OpenHelpBox(window);
         return 0;
     case WM_COMMAND:
         HandleMenuCommand(window, LOWORD(wParam));
@@ -135,16 +143,16 @@ void HandleMenuCommand(HWND window, WORD id)
         DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_ABOUTBOX), window, AboutBoxProc, 0);
         break;
     case IDM_HELP:
-        DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_HELPBOX), window, HelpBoxProc, 0);
+        OpenHelpBox(window);
         break;
     case IDM_LOAN:
-        SelectTab(0);
+        SelectTab(LoanKind);
         break;
     case IDM_INVESTMENT:
-        SelectTab(1);
+        SelectTab(InvestmentKind);
         break;
     case IDM_SAVING:
-        SelectTab(2);
+        SelectTab(SavingKind);
         break;
     case IDM_SCHEDULE:
         OpenSchedule(window);
@@ -166,10 +174,11 @@ void HandleMenuCommand(HWND window, WORD id)
     }
 }
 
-// Every box closes on OK, Enter, Esc and the close button. It answers F1
-// itself: passed on, the request would reach its owner, the main window,
-// and open another Help box on top of this one.
-INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam)
+// What the About and Help boxes answer alike. Each closes on OK, Enter, Esc
+// and the close button. It answers F1 itself: passed on, the request would
+// reach its owner, the main window, and open another Help box on top of
+// this one.
+static INT_PTR AnswerBox(HWND box, UINT message, WPARAM wParam)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -192,10 +201,10 @@ INT_PTR SimpleBoxProc(HWND box, UINT message, WPARAM wParam)
 
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
 {
-    return SimpleBoxProc(box, message, wParam);
+    return AnswerBox(box, message, wParam);
 }
 
 INT_PTR CALLBACK HelpBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM)
 {
-    return SimpleBoxProc(box, message, wParam);
+    return AnswerBox(box, message, wParam);
 }

@@ -5,7 +5,7 @@
 
 #include <stdio.h>
 #include <string.h>
-#include "../numtext/fpu.h"
+#include "runtime/runtime.h"
 
 inline int HarnessPassed = 0;
 inline int HarnessFailed = 0;

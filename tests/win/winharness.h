@@ -5,7 +5,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include "panel/panel.h"
+#include "panel/parts.h"
 #include "res/resource.h"
 #include "shell/shell.h"
 #include "tests/harness.h"
@@ -93,6 +93,43 @@ inline RECT RectInParent(HWND window)
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+// The "..." mark the program keeps over the right end of a field whose text
+// is too wide for it: a static control, not from a template, right above
+// the field's holder (the field, or the term box around its edit field).
+inline bool IsMark(HWND window)
+{
+    return window && GetDlgCtrlID(window) == 0 && lstrcmpiA(ClassOf(window), "Static") == 0 &&
+           lstrcmpA(TextOf(window), "...") == 0;
+}
+
+inline HWND MarkOf(HWND field)
+{
+    HWND holder = field;
+    if (lstrcmpiA(ClassOf(GetParent(field)), "ComboBox") == 0)
+        holder = GetParent(field);
+    HWND above = GetWindow(holder, GW_HWNDPREV);
+    return IsMark(above) ? above : nullptr;
+}
+
+// The clipboard's text, or "(no text)", or "(clipboard busy)" where it
+// cannot be opened. Each call overwrites the last answer.
+inline const char* ClipboardText(HWND owner)
+{
+    static char text[131072];
+    text[0] = '\0';
+    if (!OpenClipboard(owner))
+        return "(clipboard busy)";
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data) {
+        lstrcpynA(text, static_cast<const char*>(GlobalLock(data)), sizeof text);
+        GlobalUnlock(data);
+    } else {
+        lstrcpyA(text, "(no text)");
+    }
+    CloseClipboard();
+    return text;
 }
 
 // A rectangle of dialog units in pixels of the given dialog, converted as the

@@ -1,0 +1,241 @@
+// Loan terms: the Month and Interest Rate boxes, their lists and labels.
+#include "finance/formulas.h"
+#include "finance/terms.h"
+#include "panel/parts.h"
+#include "res/resource.h"
+#include "runtime/runtime.h"
+
+int Months;
+double AnnualRate;
+double MonthlyRate;
+
+// The month list: a count right-aligned in three characters, then the years.
+// Reading stops at the first blank, so only the count matters.
+struct MonthItem {
+    int months;
+    const char* text;
+};
+
+static const MonthItem MonthItems[] = {
+    {12, " 12 ( 1 Yr )"},  {24, " 24 ( 2 Yrs)"},  {36, " 36 ( 3 Yrs)"},
+    {48, " 48 ( 4 Yrs)"},  {60, " 60 ( 5 Yrs)"},  {120, "120 (10 Yrs)"},
+    {180, "180 (15 Yrs)"}, {240, "240 (20 Yrs)"}, {300, "300 (25 Yrs)"},
+    {360, "360 (30 Yrs)"},
+};
+
+// Room for what a box holds while its list is rebuilt: more than a reading
+// takes, so a long typed text comes back whole.
+constexpr int HeldTextSize = 256;
+
+// The edit field inside a drop-down box has this id.
+constexpr int BoxEditId = 1001;
+
+// The term boxes' edit fields as they were before Up and Down were watched.
+static WNDPROC MonthEditProc;
+static WNDPROC RateEditProc;
+
+// Reads a box of the panel as a number, at most 29 characters of its text.
+static double ReadBoxNumber(HWND panel, int id, int mode)
+{
+    char text[FieldTextSize] = "";
+    GetDlgItemTextA(panel, id, text, FieldTextSize);
+    return ParseNumber(text, mode);
+}
+
+// Rereads both boxes, clamps them, writes the terms used back into the
+// boxes and sets the three terms. Each box shows exactly the term used, so a
+// second reading finds the same terms. The month box is done before the
+// rate box is read.
+void ReadTerms(HWND panel)
+{
+    Months = MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
+    SetDlgItemTextA(panel, IDC_MONTHBOX, MonthText(Months));
+
+    AnnualRate = RateUsed(ReadBoxNumber(panel, IDC_RATEBOX, ParseUnsigned));
+    SetDlgItemTextA(panel, IDC_RATEBOX, RateText(AnnualRate));
+    MonthlyRate = MonthlyRateOf(AnnualRate);
+}
+
+// Selects a list item, which puts its text into the box. With no item to
+// select the list is left without a selection, and the box keeps what it
+// held: selecting nothing, or emptying the list, would empty the box.
+static void SelectOrKeep(HWND box, int index, const char* held)
+{
+    if (index >= 0) {
+        SendMessageA(box, CB_SETCURSEL, index, 0);
+        return;
+    }
+    char now[HeldTextSize] = "";
+    GetWindowTextA(box, now, HeldTextSize);
+    if (lstrcmpA(now, held) != 0)
+        SetWindowTextA(box, held);
+}
+
+constexpr int MonthItemCount = sizeof MonthItems / sizeof MonthItems[0];
+
+// The same ten terms on every drop-down; the one the box holds, read as a
+// calculation reads it, is selected ("360" selects "360 (30 Yrs)").
+// Returns that count.
+static int FillMonthList()
+{
+    LoadFpuControl();  // whatever other code left on the thread
+    char held[HeldTextSize] = "";
+    GetWindowTextA(MonthBox, held, HeldTextSize);
+    int months = MonthsUsed(ReadBoxNumber(MainPanel, IDC_MONTHBOX, ParseFirstWord));
+    SendMessageA(MonthBox, CB_RESETCONTENT, 0, 0);
+    int match = -1;
+    for (int i = 0; i < MonthItemCount; ++i) {
+        SendMessageA(MonthBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(MonthItems[i].text));
+        if (MonthItems[i].months == months)
+            match = i;
+    }
+    SelectOrKeep(MonthBox, match, held);
+    return months;
+}
+
+// The item that Up (toward shorter terms) or Down reaches from a count
+// that is not in the list: the nearest one below or above it; -1 past
+// either end of the list.
+static int NearestMonthItem(int months, bool up)
+{
+    if (up) {
+        int index = MonthItemCount - 1;
+        while (index >= 0 && MonthItems[index].months > months)
+            --index;
+        return index;
+    }
+    int index = 0;
+    while (index < MonthItemCount && MonthItems[index].months < months)
+        ++index;
+    return index < MonthItemCount ? index : -1;
+}
+
+// Up or Down on the closed Month box. From an item of the list the box
+// steps on by itself (true: leave the key to it); from any other count it
+// goes to the nearest item in the key's direction, and keeps its count
+// where there is none.
+static bool MonthStepLeftToBox(bool up)
+{
+    int months = FillMonthList();
+    if (SendMessageA(MonthBox, CB_GETCURSEL, 0, 0) >= 0)
+        return true;
+    int index = NearestMonthItem(months, up);
+    if (index >= 0)
+        SendMessageA(MonthBox, CB_SETCURSEL, index, 0);
+    return false;
+}
+
+// Rates around the typed one, unclamped, in steps of 0.05, each written as
+// the box shows a rate; only values above zero are listed, and the typed
+// rate (seventh from the end) is selected.
+// The rate text is handed to the list as it is: it holds the text of any
+// double, which a long typed number needs, and the list copies it.
+static void FillRateList()
+{
+    LoadFpuControl();
+    char held[HeldTextSize] = "";
+    GetWindowTextA(RateBox, held, HeldTextSize);
+    double typed = ReadBoxNumber(MainPanel, IDC_RATEBOX, ParseUnsigned);
+    SendMessageA(RateBox, CB_RESETCONTENT, 0, 0);
+    int count = 0;
+    for (int k = -RateSteps; k <= RateSteps; ++k) {
+        double value = typed + k * RateStep;
+        if (value > 0) {
+            SendMessageA(RateBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(RateText(value)));
+            ++count;
+        }
+    }
+    SelectOrKeep(RateBox, count - (RateSteps + 1), held);
+}
+
+// Where the caret of an edit field stands in its selection: at the start
+// or at the end of it.
+static int CaretIndex(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    POINT caret = {};
+    if (start != end && GetCaretPos(&caret) &&
+        LOWORD(SendMessageA(edit, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y))) == start)
+        return static_cast<int>(start);
+    return static_cast<int>(end);
+}
+
+// The edit field of a term box. Up and Down on a closed box step through its
+// list from the selected item: the list is built afresh from the box's text
+// first, so they step from what the box holds now, not from the list of an
+// earlier drop-down. Enter, Esc and Tab do nothing. A text too wide for the
+// box is marked once it is set or the box loses the focus, as on the pages.
+// A box that loses the focus keeps no selection (Wine's combo box would
+// leave it shown, so that two fields look active): it shrinks to the caret.
+static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND box = GetParent(edit);
+    WNDPROC original = box == RateBox ? RateEditProc : MonthEditProc;
+    switch (message) {
+    case WM_KEYDOWN:
+        if ((wParam == VK_UP || wParam == VK_DOWN) &&
+            !SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
+            if (box == RateBox)
+                FillRateList();
+            else if (!MonthStepLeftToBox(wParam == VK_UP))
+                return 0;
+        }
+        return CallWindowProcA(original, edit, message, wParam, lParam);
+    case WM_KILLFOCUS: {
+        int caret = CaretIndex(edit);
+        LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+        SendMessageA(edit, EM_SETSEL, caret, caret);
+        ShowLongText(edit);
+        return result;
+    }
+    case WM_SETTEXT:
+    case WM_SETFOCUS: {
+        LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+        ShowLongText(edit);
+        return result;
+    }
+    default:
+        return FieldMessage(original, edit, message, wParam, lParam);
+    }
+}
+
+static WNDPROC WatchEdit(HWND box)
+{
+    HWND edit = GetDlgItem(box, BoxEditId);
+    if (!edit)
+        return nullptr;
+    AddLongTextMark(edit, box);
+    return reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TermEditProc)));
+}
+
+// Watches the term boxes' edit fields, once their start-up texts are set.
+void WatchTermBoxes()
+{
+    MonthEditProc = WatchEdit(MonthBox);
+    RateEditProc = WatchEdit(RateBox);
+}
+
+void HandleTermCommand(WORD id, WORD code)
+{
+    switch (id) {
+    case IDC_MONTHBOX:
+        if (code == CBN_DROPDOWN)
+            FillMonthList();
+        break;
+    case IDC_RATEBOX:
+        if (code == CBN_DROPDOWN)
+            FillRateList();
+        break;
+    case IDC_MONTHLABEL:
+        SendDisplayInto(MainPanel, IDC_MONTHBOX);
+        break;
+    case IDC_RATELABEL:
+        SendDisplayInto(MainPanel, IDC_RATEBOX);
+        break;
+    default:
+        break;
+    }
+}

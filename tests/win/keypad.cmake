@@ -1,1 +1,0 @@
-ledgerly_win_test(keypad_test keypad_test.cpp)

@@ -1,1 +1,0 @@
-ledgerly_win_test(monkey_test monkey_test.cpp)

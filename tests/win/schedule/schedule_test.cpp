@@ -1,0 +1,208 @@
+// The Schedule box: opened from the menu after the page's calculation, every
+// row in its list, the copied text, Esc, Enter and the close button, the
+// focus back in the field.
+#include <stdlib.h>
+
+#include "finance/statement.h"
+
+#include "tests/win/boxdriver.h"
+
+// The Schedule box, opened from the menu on a page with the terms and the
+// amount typed and a stale result: the page is calculated first, then the
+// box shows the statement of the two amounts the page then shows.
+struct ScheduleCase {
+    int tab;
+    const char* months;
+    const char* rate;
+    int direction;
+    const char* amount;
+    const char* left;   // the page's fields after the calculation
+    const char* right;
+    const char* heading;
+    const char* note;
+    const char* copied;  // the whole copied text, or null: not compared
+};
+
+static const ScheduleCase ScheduleCases[] = {
+    {0, "3", "12", LeftToRight, "100", "100.00", "34.00",
+     "Loan of 100.00 at 12.00 % over 3 months, paying 34.00 a month",
+     "Total interest 2.01. The last payment is 34.01, not 34.00: it settles the balance the "
+     "other payments leave.",
+     "Month\tPayment\tInterest\tPrincipal\tBalance\r\n"
+     "1\t34.00\t1.00\t33.00\t67.00\r\n"
+     "2\t34.00\t0.67\t33.33\t33.67\r\n"
+     "3\t34.01\t0.34\t33.67\t0.00\r\n"
+     "Total\t102.01\t2.01\t100.00\r\n"},
+    {1, "2", "6", RightToLeft, "1000", "990.07", "1000.00",
+     "Investment of 990.07 at 6.00 % over 2 months, growing to 1000.00",
+     "Each month's interest is rounded to the cent; the statement ends at the page's future "
+     "worth, 1000.00.",
+     "Month\tInterest\tWorth\r\n"
+     "1\t4.95\t995.02\r\n"
+     "2\t4.98\t1000.00\r\n"
+     "Total\t9.93\t1000.00\r\n"},
+    {2, "3", "12", LeftToRight, "100", "100.00", "303.01",
+     "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01",
+     "Each month's interest is rounded to the cent; the statement ends at the page's future "
+     "worth, 303.01.",
+     "Month\tSaving\tInterest\tWorth\r\n"
+     "1\t100.00\t0.00\t100.00\r\n"
+     "2\t100.00\t1.00\t201.00\r\n"
+     "3\t100.00\t2.01\t303.01\r\n"
+     "Total\t300.00\t3.01\t303.01\r\n"},
+    // The longest statement: 1200 months, every row and the total.
+    {2, "1200", "7.80", LeftToRight, "200", "200.00", "73192937.28", nullptr, nullptr, nullptr},
+};
+
+static const ScheduleCase* ScheduleShown;
+static int ScheduleInspections;
+
+static void ClearClipboard(HWND owner)
+{
+    if (OpenClipboard(owner)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+// The list's rows written out as the copied text is: the header, every
+// row, fields between tabs, each line ended by CR LF.
+static char Listed[131072];
+
+static const char* ListText(HWND list)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    int length = 0;
+    for (int r = -1; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            char cell[64];
+            ListCell(list, r, c, cell, sizeof cell);
+            if (!cell[0] && c == columns - 1)
+                break;  // the total's empty balance
+            if (c)
+                Listed[length++] = '\t';
+            length += wsprintfA(Listed + length, "%s", cell);
+        }
+        length += wsprintfA(Listed + length, "\r\n");
+        if (length > static_cast<int>(sizeof Listed) - 400)
+            break;
+    }
+    Listed[length] = '\0';
+    return Listed;
+}
+
+// What the box shows while open: the page already calculated, the heading,
+// every row, the note; then Copy and Ctrl+C in the list, and a plain C that
+// copies nothing.
+static void InspectSchedule(HWND box)
+{
+    const ScheduleCase& c = *ScheduleShown;
+    ++ScheduleInspections;
+    HWND page = PageOf(c.tab);
+    CHECK_TEXT(TextOf(box), "Schedule", "schedule box title");
+    CHECK(GetWindow(box, GW_OWNER) == MainWindow);
+    CHECK(!IsWindowEnabled(MainWindow));
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    CHECK(GetFocus() == list);
+    CHECK_TEXT(ItemText(page, IDC_LEFTFIELD), c.left, "left field calculated before the box");
+    CHECK_TEXT(ItemText(page, IDC_RIGHTFIELD), c.right, "right field calculated before the box");
+    if (c.heading) {
+        CHECK_TEXT(ItemText(box, IDC_SCHEDULEHEADING), c.heading, "schedule heading");
+        CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), c.note, "schedule note");
+    }
+    CHECK_INT(GetWindowLongA(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT, "report view");
+
+    // Every row: as many as the statement has months, and the total.
+    int months = atoi(c.months);
+    StatementTerms terms = {};
+    terms.kind = c.tab;
+    terms.months = months;
+    terms.annualRate = AnnualRate;
+    terms.monthlyRate = MonthlyRate;
+    ParseCents(c.left, &terms.left);
+    ParseCents(c.right, &terms.right);
+    Statement s;
+    StartStatement(&s, terms);
+    StatementRow row;
+    int rows = 0;
+    while (NextStatementRow(&s, &row))
+        ++rows;
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), rows + 1, "rows and the total");
+    char last[16];
+    ListCell(list, rows, 0, last, sizeof last);
+    CHECK_TEXT(last, "Total", "last row");
+    if (months == 1200)
+        CHECK_INT(rows, 1200, "every month of 1200");
+
+    // Sent, not pumped: the box's own loop must see the driver's Esc later.
+    ClearClipboard(box);
+    SendMessageA(GetDlgItem(box, IDC_SCHEDULECOPY), BM_CLICK, 0, 0);
+    const char* copied = ClipboardText(box);
+    if (c.copied)
+        CHECK_TEXT(copied, c.copied, "copied table");
+    CHECK(strcmp(copied, ListText(list)) == 0);  // the list holds what is copied
+
+    // Ctrl+C in the list copies the same; C alone does not.
+    ClearClipboard(box);
+    SendMessageA(list, WM_KEYDOWN, 'C', 0x002E0001);
+    CHECK_TEXT(ClipboardText(box), "(no text)", "C alone");
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    BYTE control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(list, WM_KEYDOWN, 'C', 0x002E0001);
+    keys[VK_CONTROL] = control;
+    SetKeyboardState(keys);
+    CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
+}
+
+static void CheckScheduleBox()
+{
+    for (const ScheduleCase& c : ScheduleCases) {
+        SelectTab(c.tab);
+        HWND page = PageOf(c.tab);
+        SetItemText(MainPanel, IDC_MONTHBOX, c.months);
+        SetItemText(MainPanel, IDC_RATEBOX, c.rate);
+        bool left = c.direction == LeftToRight;
+        SetItemText(page, left ? IDC_LEFTFIELD : IDC_RIGHTFIELD, c.amount);
+        SetItemText(page, left ? IDC_RIGHTFIELD : IDC_LEFTFIELD, "stale");
+        Click(page, left ? IDC_LEFTTORIGHT : IDC_RIGHTTOLEFT);
+        HWND field = GetDlgItem(page, left ? IDC_LEFTFIELD : IDC_RIGHTFIELD);
+        SetFocus(field);
+
+        ScheduleShown = &c;
+        ScheduleInspections = 0;
+        ArmBoxDriver(CloseByEscape, InspectSchedule);
+        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+        DisarmBoxDriver();
+        CHECK_INT(ScheduleInspections, 1, c.months);
+        CHECK_INT(BoxesStuck, 0, c.months);
+        CHECK(IsWindowEnabled(MainWindow));
+        CHECK(GetFocus() == field);
+    }
+    // Enter and the close button close it too.
+    const CloseBy ways[] = {CloseByEnter, CloseBySysClose, CloseByOkClick};
+    for (CloseBy how : ways) {
+        ArmBoxDriver(how);
+        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+        DisarmBoxDriver();
+        CHECK_INT(BoxesSeen, 1, "schedule box");
+        CHECK_INT(BoxesStuck, 0, "schedule box closed");
+    }
+    SetItemText(MainPanel, IDC_MONTHBOX, "360");
+    SetItemText(MainPanel, IDC_RATEBOX, "7.80");
+    SelectTab(0);
+}
+
+int main()
+{
+    HarnessStart();
+    if (!CHECK(StartLedgerly() != nullptr))
+        return HarnessFinish("schedule");
+    CheckScheduleBox();
+    DestroyWindow(MainWindow);
+    return HarnessFinish("schedule");
+}
