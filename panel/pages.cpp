@@ -36,11 +36,11 @@ static void CalculateIt(HWND page, int kind)
     char text[FieldTextSize] = "";
     GetDlgItemTextA(page, input, text, FieldTextSize);
     double amount = CapAmount(ParseNumber(text, ParseUnsigned));
-    SetDlgItemTextA(page, input, FormatNumber(amount, 2));
+    RewriteField(page, input, FormatNumber(amount, 2));
 
     Formula formula = PageFormula(kind, direction);
     double result = formula(amount, Months, AnnualRate, MonthlyRate);
-    SetDlgItemTextA(page, output, ResultText(result, amount));
+    RewriteField(page, output, ResultText(result, amount));
 }
 
 // A label click sends the calculator display's text, unchanged, into its
