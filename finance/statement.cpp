@@ -3,6 +3,7 @@
 
 #include "finance/terms.h"
 #include "numtext/numtext.h"
+#include "runtime/runtime.h"
 
 bool ParseCents(const char* text, long long* cents)
 {
@@ -156,6 +157,9 @@ static bool PaymentTooLarge(const StatementTerms& terms)
 
 bool NextStatementRow(Statement* s, StatementRow* row)
 {
+    // Between two rows the box runs the list's messages, and other code
+    // loaded into the process may change the control state on the way.
+    LoadFpuControl();
     if (s->ended || s->month >= s->terms.months)
         return false;
     *row = StatementRow{};
@@ -281,30 +285,71 @@ struct TextWriter {
     }
 };
 
-static int WriteLine(int kind, const StatementRow* row, char* line)
+// Whether a cell's text is a number: digits with a point, or a minus sign
+// before them ("587.01", "-0.01", "12").
+static bool IsNumberText(const char* text)
+{
+    if (*text == '-')
+        ++text;
+    bool digits = false;
+    for (; *text; ++text) {
+        if (*text >= '0' && *text <= '9')
+            digits = true;
+        else if (*text != '.')
+            return false;
+    }
+    return digits;
+}
+
+// One line of the table, or one row of SYLK records (row y of the sheet):
+// the column names (row null) or a row's cells.
+static int WriteLine(int kind, const StatementRow* row, int form, int y, char* line)
 {
     TextWriter out{line, StatementLineSize, 0};
+    line[0] = '\0';
     int columns = StatementColumns(kind);
     // The total row of a loan has no balance: no empty field at its end.
     if (row && !row->month && kind == LoanKind)
         --columns;
     for (int c = 0; c < columns; ++c) {
-        if (c)
-            out.Put("\t");
-        out.Put(row ? CellText(kind, *row, c) : StatementColumnName(kind, c));
+        const char* cell = row ? CellText(kind, *row, c) : StatementColumnName(kind, c);
+        if (form == TabSeparatedTable) {
+            if (c)
+                out.Put("\t");
+            out.Put(cell);
+            continue;
+        }
+        // The cell's text is copied first: the numbers of its place are
+        // written by the number text, whose buffer a month's number shares.
+        char value[FieldTextSize];
+        int length = 0;
+        for (; cell[length] && length < FieldTextSize - 1; ++length)
+            value[length] = cell[length];
+        value[length] = '\0';
+        if (!length)
+            continue;
+        out.Put("C;Y");
+        out.Put(FormatNumber(y, -1));
+        out.Put(";X");
+        out.Put(FormatNumber(c + 1, -1));
+        bool number = IsNumberText(value);
+        out.Put(number ? ";K" : ";K\"");
+        out.Put(value);
+        out.Put(number ? "\r\n" : "\"\r\n");
     }
-    out.Put("\r\n");
+    if (form == TabSeparatedTable)
+        out.Put("\r\n");
     return out.length;
 }
 
 int StatementHeaderLine(int kind, char* line)
 {
-    return WriteLine(kind, nullptr, line);
+    return WriteLine(kind, nullptr, TabSeparatedTable, 0, line);
 }
 
 int StatementLine(int kind, const StatementRow& row, char* line)
 {
-    return WriteLine(kind, &row, line);
+    return WriteLine(kind, &row, TabSeparatedTable, 0, line);
 }
 
 // Adds a line to the table at *size, or only counts its bytes when text is
@@ -318,20 +363,34 @@ static void AddLine(char* text, unsigned long* size, const char* line, int lengt
     *size += length;
 }
 
-// Each line is made in a buffer of its own first.
-unsigned long StatementTable(const StatementTerms& terms, char* text)
+static void AddText(char* text, unsigned long* size, const char* part)
+{
+    int length = 0;
+    while (part[length])
+        ++length;
+    AddLine(text, size, part, length);
+}
+
+// Each line is made in a buffer of its own first. SYLK opens with the
+// program's name and ends with its end record.
+unsigned long StatementTable(const StatementTerms& terms, int form, char* text)
 {
     int kind = terms.kind;
     char line[StatementLineSize];
     unsigned long size = 0;
-    AddLine(text, &size, line, StatementHeaderLine(kind, line));
+    int y = 1;
+    if (form == SylkTable)
+        AddText(text, &size, "ID;PLedgerly\r\n");
+    AddLine(text, &size, line, WriteLine(kind, nullptr, form, y++, line));
     Statement statement;
     StartStatement(&statement, terms);
     StatementRow row;
     while (NextStatementRow(&statement, &row))
-        AddLine(text, &size, line, StatementLine(kind, row, line));
+        AddLine(text, &size, line, WriteLine(kind, &row, form, y++, line));
     FinishStatement(statement, &row);
-    AddLine(text, &size, line, StatementLine(kind, row, line));
+    AddLine(text, &size, line, WriteLine(kind, &row, form, y, line));
+    if (form == SylkTable)
+        AddText(text, &size, "E\r\n");
     if (text)
         text[size] = '\0';
     return size + 1;
@@ -441,6 +500,7 @@ static void WorthNote(const Statement& s, TextWriter& out)
 
 void StatementNote(const Statement& statement, char* text)
 {
+    LoadFpuControl();
     TextWriter out{text, StatementTextSize, 0};
     text[0] = '\0';
     if (statement.terms.kind == LoanKind)
