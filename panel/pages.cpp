@@ -1,5 +1,7 @@
-// The Loan, Investment and Saving pages, and their calculation.
+// The Loan, Investment and Saving pages, their calculation, and their solving
+// for the term or the rate.
 #include "finance/formulas.h"
+#include "finance/solver.h"
 #include "finance/terms.h"
 #include "panel/parts.h"
 #include "res/resource.h"
@@ -20,6 +22,27 @@ static void SetDirection(HWND page, int direction)
     SendDlgItemMessageA(page, IDC_RIGHTTOLEFT, BM_SETCHECK, left ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
+// Reads a page field as an amount, caps it, and writes the amount used back
+// with two places.
+static double ShowAmount(HWND page, int field)
+{
+    char text[FieldTextSize] = "";
+    GetDlgItemTextA(page, field, text, FieldTextSize);
+    double amount = CapAmount(ParseNumber(text, ParseUnsigned));
+    SetDlgItemTextA(page, field, FormatNumber(amount, 2));
+    return amount;
+}
+
+static int InputField(int direction)
+{
+    return direction == LeftToRight ? IDC_LEFTFIELD : IDC_RIGHTFIELD;
+}
+
+static int OutputField(int direction)
+{
+    return direction == LeftToRight ? IDC_RIGHTFIELD : IDC_LEFTFIELD;
+}
+
 // Reads the input field, caps the amount, shows the amount used in the input
 // field and the page's result for the direction in the output field. The
 // terms are reread from their boxes first. A result too large for a double
@@ -28,19 +51,37 @@ static void CalculateIt(HWND page, int kind)
 {
     LoadFpuControl();  // whatever other code left on the thread
     int direction = ReadDirection(page);
-    bool left = direction == LeftToRight;
-    int input = left ? IDC_LEFTFIELD : IDC_RIGHTFIELD;
-    int output = left ? IDC_RIGHTFIELD : IDC_LEFTFIELD;
     ReadTerms(MainPanel);
+    double amount = ShowAmount(page, InputField(direction));
+    SetDlgItemTextA(page, OutputField(direction),
+                    PageResultText(kind, direction, amount, Months, AnnualRate, MonthlyRate));
+}
 
-    char text[FieldTextSize] = "";
-    GetDlgItemTextA(page, input, text, FieldTextSize);
-    double amount = CapAmount(ParseNumber(text, ParseUnsigned));
-    SetDlgItemTextA(page, input, FormatNumber(amount, 2));
-
-    Formula formula = PageFormula(kind, direction);
-    double result = formula(amount, Months, AnnualRate, MonthlyRate);
-    SetDlgItemTextA(page, output, ResultText(result, amount));
+// Solves the page for its term or its rate: the terms are read and both
+// fields read as amounts and written back, as a calculation does; the input
+// field's amount is x, the output field's the target. The term found goes
+// into its box, and the page is then calculated as "Calculate It" does, so
+// the output field shows the result at that term. With x or the target 0
+// there is nothing to solve, and the terms stay. The solver works from the
+// amounts as the fields now show them (two places), which the calculation
+// reads again.
+static void SolveIt(HWND page, int kind, int unknown)
+{
+    LoadFpuControl();
+    int direction = ReadDirection(page);
+    ReadTerms(MainPanel);
+    SolveInput input = {kind, direction, ShowAmount(page, InputField(direction)),
+                        ShowAmount(page, OutputField(direction))};
+    if (unknown == SolveForMonths) {
+        int months = Months;
+        if (SolveMonths(input, AnnualRate, &months))
+            SetDlgItemTextA(MainPanel, IDC_MONTHBOX, MonthText(months));
+    } else {
+        double rate = AnnualRate;
+        if (SolveRate(input, Months, &rate))
+            SetDlgItemTextA(MainPanel, IDC_RATEBOX, RateText(rate));
+    }
+    CalculateIt(page, kind);
 }
 
 // A label click sends the calculator display's text, unchanged, into its
@@ -141,4 +182,12 @@ bool CalculateShownPage(PageCalculation* shown)
     GetDlgItemTextA(page, IDC_LEFTFIELD, shown->left, FieldTextSize);
     GetDlgItemTextA(page, IDC_RIGHTFIELD, shown->right, FieldTextSize);
     return true;
+}
+
+void SolveShownPage(int unknown)
+{
+    int kind = ShownTab();
+    HWND page = PageOf(kind);
+    if (page)
+        SolveIt(page, kind, unknown);
 }
