@@ -22,13 +22,19 @@ static void SetDirection(HWND page, int direction)
     SendDlgItemMessageA(page, IDC_RIGHTTOLEFT, BM_SETCHECK, left ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
+// Reads a page field as an amount and caps it.
+static double ReadAmount(HWND page, int field)
+{
+    char text[FieldTextSize] = "";
+    GetDlgItemTextA(page, field, text, FieldTextSize);
+    return CapAmount(ParseNumber(text, ParseUnsigned));
+}
+
 // Reads a page field as an amount, caps it, and writes the amount used back
 // with two places.
 static double ShowAmount(HWND page, int field)
 {
-    char text[FieldTextSize] = "";
-    GetDlgItemTextA(page, field, text, FieldTextSize);
-    double amount = CapAmount(ParseNumber(text, ParseUnsigned));
+    double amount = ReadAmount(page, field);
     SetDlgItemTextA(page, field, FormatNumber(amount, 2));
     return amount;
 }
@@ -57,28 +63,29 @@ static void CalculateIt(HWND page, int kind)
                     PageResultText(kind, direction, amount, Months, AnnualRate, MonthlyRate));
 }
 
-// Solves the page for its term or its rate: the terms are read and both
-// fields read as amounts and written back, as a calculation does; the input
-// field's amount is x, the output field's the target. The term found goes
-// into its box, and the page is then calculated as "Calculate It" does, so
-// the output field shows the result at that term. With x or the target 0
-// there is nothing to solve, and the terms stay. The solver works from the
-// amounts as the fields now show them (two places), which the calculation
-// reads again.
+// Solves the page for its term or its rate: the terms and both fields are
+// read as a calculation reads them; the input field's amount is x, the
+// output field's the target. The input field is written back with two
+// places, the amount the solver takes and the calculation below reads. The
+// term found goes into its box, and the page is then calculated as
+// "Calculate It" does, which writes back the terms and the result at that
+// term over the target. With x or the target 0 there is nothing to solve,
+// and the terms stay. Nothing else is written: each control at most twice,
+// the output field once.
 static void SolveIt(HWND page, int kind, int unknown)
 {
     LoadFpuControl();
     int direction = ReadDirection(page);
-    ReadTerms(MainPanel);
+    int months = 0;
+    double rate = 0;
+    PeekTerms(MainPanel, &months, &rate);
     SolveInput input = {kind, direction, ShowAmount(page, InputField(direction)),
-                        ShowAmount(page, OutputField(direction))};
+                        ReadAmount(page, OutputField(direction))};
     if (unknown == SolveForMonths) {
-        int months = Months;
-        if (SolveMonths(input, AnnualRate, &months))
+        if (SolveMonths(input, rate, &months))
             SetDlgItemTextA(MainPanel, IDC_MONTHBOX, MonthText(months));
     } else {
-        double rate = AnnualRate;
-        if (SolveRate(input, Months, &rate))
+        if (SolveRate(input, months, &rate))
             SetDlgItemTextA(MainPanel, IDC_RATEBOX, RateText(rate));
     }
     CalculateIt(page, kind);

@@ -280,6 +280,9 @@ constexpr Solve Solves[] = {
     // The worked example's payment: 8 %, not the exact 7.9999768233.
     {Loan, IDM_SOLVERATE, L, "360", "7.8", "80000", "587.01", "360", "8.00", "80000.00",
      "587.01"},
+    // Solved for the payment as its field shows it after the command: 587.01.
+    {Loan, IDM_SOLVERATE, R, "360", "8", "80000", "587.014", "360", "7.99997", "80000.00",
+     "587.01"},
     {Saving, IDM_SOLVEMONTHS, L, "360 (30 Yrs)", "7.80", "500", "1000000", "408", "7.80",
      "500.00", "1004706.54"},
     // The target is capped like an amount.
