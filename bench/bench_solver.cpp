@@ -1,6 +1,6 @@
-// Time to solve a page for its term or its rate, natively: random cases of
-// each command timed to find the slowest, those timed again (medians),
-// and the worked examples. Goal: under 20 ms for any input.
+// Time to solve a page for its term or its rate, natively: fixed cases, then
+// random cases of each command timed to find the slowest, those timed again
+// (medians). Goal: under 20 ms for any input.
 //   build/bench/bench/bench_solver [cases] [runs]      (make bench-build first)
 #include <time.h>
 
@@ -23,15 +23,7 @@ int main(int argc, char** argv)
         cases = 200000;
     if (runs < 1)
         runs = 101;
-    const SweepCase examples[] = {
-        {LoanKind, LeftToRight, SolveForMonths, 80000, 700, 360, 8},
-        {LoanKind, LeftToRight, SolveForRate, 80000, 587.01, 360, 7.8},
-    };
-    for (const SweepCase& c : examples) {
-        printf("%8.1f us  worked example: ", MedianTime(c, runs, Now));
-        PrintCase(c);
-        printf("\n");
-    }
+    TimeNamedCases(runs, Now);
     SweepCase slowest[2];
     SweepBoth(cases, runs, Now, slowest);
     return 0;

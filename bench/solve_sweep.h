@@ -61,6 +61,19 @@ inline void Solve(const SweepCase& c)
         SolveRate(input, c.months, &rate);
 }
 
+// Fixed cases: the worked examples, and a rate that no rate of ten places
+// gives, for which every number of places is tried.
+struct NamedCase {
+    const char* name;
+    SweepCase c;
+};
+
+constexpr NamedCase NamedCases[] = {
+    {"worked example", {LoanKind, LeftToRight, SolveForMonths, 80000, 700, 360, 8}},
+    {"worked example", {LoanKind, LeftToRight, SolveForRate, 80000, 587.01, 360, 7.8}},
+    {"every place tried", {InvestmentKind, LeftToRight, SolveForRate, 0.01, 1e10, 1200, 8}},
+};
+
 constexpr int SweepKept = 5;
 
 // Times `cases` random solves of a command; keeps the slowest, slowest
@@ -122,6 +135,17 @@ inline void PrintCase(const SweepCase& c)
     printf("%s %s, %.2f -> %.2f, %d months at %.2f %%", KindName(c.kind),
            c.direction == LeftToRight ? "left to right" : "right to left", c.amount, c.target,
            c.months, c.rate);
+}
+
+// Times each fixed case and prints the medians.
+inline void TimeNamedCases(int runs, Clock now)
+{
+    printf("The solver alone, median of %d runs:\n", runs);
+    for (const NamedCase& n : NamedCases) {
+        printf("  %8.1f us  %s: ", MedianTime(n.c, runs, now), n.name);
+        PrintCase(n.c);
+        printf("\n");
+    }
 }
 
 // Sweeps each command and prints its slowest cases timed again; returns the

@@ -1,6 +1,6 @@
 // Time to solve a page for its term or its rate under Wine: first the solvers
 // alone, as built for Windows, on random cases to find the slowest of each
-// command; then those and the worked examples through the menu command on
+// command; then those and the fixed cases through the menu command on
 // the program's real windows, in this process: from the command to the
 // page idle with its boxes and fields rewritten and painted.
 // Usage: solve_bench [cases] [runs]
@@ -83,6 +83,7 @@ int main(int argc, char** argv)
     if (runs < 1 || runs > 200)
         runs = 21;
 
+    TimeNamedCases(101, Now);
     SweepCase slowest[2];
     SweepBoth(cases, 101, Now, slowest);
 
@@ -92,12 +93,8 @@ int main(int argc, char** argv)
     }
     printf("The menu command on the real windows, median of %d runs (goal: under 20 ms):\n",
            runs);
-    const SweepCase examples[] = {
-        {LoanKind, LeftToRight, SolveForMonths, 80000, 700, 360, 8},
-        {LoanKind, LeftToRight, SolveForRate, 80000, 587.01, 360, 7.8},
-    };
-    for (const SweepCase& c : examples)
-        TimeCommand(c, runs, "worked example");
+    for (const NamedCase& n : NamedCases)
+        TimeCommand(n.c, runs, n.name);
     TimeCommand(slowest[0], runs, "slowest months");
     TimeCommand(slowest[1], runs, "slowest rate");
     DestroyWindow(MainWindow);
