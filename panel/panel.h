@@ -1,5 +1,6 @@
 // The main panel as the shell and the Schedule box use it: its creation,
-// the tab selection, the focus, a page's calculation, and a control's font.
+// the tab selection, the focus, a page's calculation and its solving for a
+// term, and a control's font.
 #ifndef LEDGERLY_PANEL_H
 #define LEDGERLY_PANEL_H
 
@@ -38,6 +39,11 @@ struct PageCalculation {
 // Carries out the shown page's calculation as its "Calculate It" does and
 // fills shown; false while no page is shown.
 bool CalculateShownPage(PageCalculation* shown);
+
+// Solves the shown page for its term or its rate (a SolveFor): the term found
+// goes into its box, and the page is calculated at it as "Calculate It" does.
+// Nothing happens while no page is shown.
+void SolveShownPage(int unknown);
 
 // A device context of a control with the control's font selected, for
 // measuring its texts, and its release.

@@ -552,6 +552,9 @@ static void CheckStatementTexts()
                "saving note");
 }
 
+// The pages solved for the term or the rate (solve_cases.cpp).
+void CheckSolving();
+
 int main(int argc, char** argv)
 {
     Verbose = argc > 1 && strcmp(argv[1], "-v") == 0;
@@ -564,5 +567,6 @@ int main(int argc, char** argv)
     for (const StatementCase& c : StatementCases)
         CheckStatement(c);
     CheckStatementTexts();
+    CheckSolving();
     return HarnessFinish("finance");
 }
