@@ -14,9 +14,8 @@ const char* MonthText(int months)
     return FormatNumber(months, -1);
 }
 
-// Shown rates keep at least two places, like every amount, and at most ten,
-// like the calculator.
-constexpr int RatePlaces = 10;
+// Shown rates keep at least two places, like every amount, and at most ten
+// (RatePlaces), like the calculator.
 constexpr int RateMinPlaces = 2;
 
 // Room for any double at ten places, and the two zeros a cut text gets back.

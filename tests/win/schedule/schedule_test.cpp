@@ -35,16 +35,17 @@ static const ScheduleCase ScheduleCases[] = {
      "Total\t102.01\t2.01\t100.00\r\n"},
     {1, "2", "6", RightToLeft, "1000", "990.07", "1000.00",
      "Investment of 990.07 at 6.00 % over 2 months, growing to 1000.00",
-     "Each month's interest is rounded to the cent; the statement ends at the page's future "
-     "worth, 1000.00.",
+     "With each month's interest credited in whole cents, the statement ends at 1000.00, as "
+     "does the page's future worth, the formula's in double precision.",
      "Month\tInterest\tWorth\r\n"
      "1\t4.95\t995.02\r\n"
      "2\t4.98\t1000.00\r\n"
      "Total\t9.93\t1000.00\r\n"},
     {2, "3", "12", LeftToRight, "100", "100.00", "303.01",
      "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01",
-     "Each month's interest is rounded to the cent; the statement ends at the page's future "
-     "worth, 303.01.",
+     "With a whole-cent saving and each month's interest credited in whole cents, the "
+     "statement ends at 303.01, as does the page's future worth, the formula's in double "
+     "precision.",
      "Month\tSaving\tInterest\tWorth\r\n"
      "1\t100.00\t0.00\t100.00\r\n"
      "2\t100.00\t1.00\t201.00\r\n"
@@ -116,13 +117,8 @@ static void InspectSchedule(HWND box)
 
     // Every row: as many as the statement has months, and the total.
     int months = atoi(c.months);
-    StatementTerms terms = {};
-    terms.kind = c.tab;
-    terms.months = months;
-    terms.annualRate = AnnualRate;
-    terms.monthlyRate = MonthlyRate;
-    ParseCents(c.left, &terms.left);
-    ParseCents(c.right, &terms.right);
+    StatementTerms terms =
+        TermsOfPage(c.tab, months, ItemText(MainPanel, IDC_RATEBOX), c.left, c.right);
     Statement s;
     StartStatement(&s, terms);
     StatementRow row;
