@@ -48,9 +48,10 @@ bool ParseRate(const char* text, long long* rate)
     return ParseUnits(text, RatePlaces, MaxRateUnits, rate);
 }
 
-// A month's interest is the yearly percentage's twelfth part of a hundredth:
-// balance * rate / (1200 * 10^10) in rate units. The product reaches about
-// 10^18 * 10^13, past one word; its quotient is below the balance.
+// A month's interest is the balance times the yearly percentage over 1200,
+// with the rate in units of 10^-10 percent: balance * rate / (1200 * 10^10).
+// The product reaches about 10^18 * 10^13, past one word; the quotient stays
+// below the balance.
 constexpr unsigned long long InterestDivisor = 1200ULL * RateUnitsPerPercent;
 
 long long InterestCents(long long balanceCents, long long rate)

@@ -2,8 +2,9 @@
 // in quadruple precision (113-bit __float128, through log1p and expm1 rather
 // than pow), on a grid of terms and amounts, compared as the two-decimal
 // texts the pages show. Also the overflow results at the largest terms, and
-// the texts the term boxes and the output fields show, and the month-by-month
-// statements against the same rules in exact integer arithmetic.
+// the texts the term boxes and the output fields show, the two-word
+// arithmetic against 128-bit integers, and the month-by-month statements
+// against the same rules in exact integer arithmetic.
 #include <float.h>
 #include <math.h>
 #include <quadmath.h>
