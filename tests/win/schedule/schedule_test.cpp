@@ -51,6 +51,21 @@ static const ScheduleCase ScheduleCases[] = {
      "2\t100.00\t1.00\t201.00\r\n"
      "3\t100.00\t2.01\t303.01\r\n"
      "Total\t300.00\t3.01\t303.01\r\n"},
+    // The largest loan the page shows, stated in full; a rate of ten places
+    // reaches the statement as the box shows it.
+    {0, "1200", "0.1", RightToLeft, "10000000000", "11419057441179.47", "10000000000.00",
+     "Loan of 11419057441179.47 at 0.10 % over 1200 months, paying 10000000000.00 a month",
+     "Total interest 580942558835.25. The last payment is 10000000014.72, not 10000000000.00: "
+     "it settles the balance the other payments leave.",
+     nullptr},
+    {2, "900", "0.1234567891", LeftToRight, "9999999999.99", "9999999999.99",
+     "9429322190177.36",
+     "Saving 9999999999.99 a month at 0.1234567891 % over 900 months, growing to "
+     "9429322190177.36",
+     "With a whole-cent saving and each month's interest credited in whole cents, the "
+     "statement ends at 9429322190175.94, 1.42 less than the page's future worth of "
+     "9429322190177.36, the formula's in double precision.",
+     nullptr},
     // The longest statement: 1200 months, every row and the total.
     {2, "1200", "7.80", LeftToRight, "200", "200.00", "73192937.28", nullptr, nullptr, nullptr},
 };
