@@ -10,11 +10,6 @@ int MonthsUsed(double typed);
 // The Month box's text for a month count: the whole number.
 const char* MonthText(int months);
 
-// Shown rates keep at least two places, like every amount, and at most ten,
-// like the calculator.
-constexpr int RateMinPlaces = 2;
-constexpr int RatePlaces = 10;
-
 // The rate used for a value read from the Interest Rate box: clamped to
 // 0.1...1000, then the value of its text (RateText), so a rate with more
 // than ten decimals is used rounded to ten.

@@ -182,12 +182,12 @@ bool CalculateShownPage(PageCalculation* shown)
     CalculateIt(page, kind);
     shown->kind = kind;
     shown->months = Months;
-    shown->annualRate = AnnualRate;
-    shown->monthlyRate = MonthlyRate;
+    shown->rate[0] = '\0';
     shown->left[0] = '\0';
     shown->right[0] = '\0';
-    GetDlgItemTextA(page, IDC_LEFTFIELD, shown->left, FieldTextSize);
-    GetDlgItemTextA(page, IDC_RIGHTFIELD, shown->right, FieldTextSize);
+    GetWindowTextA(RateBox, shown->rate, FieldTextSize);
+    GetDlgItemTextA(page, IDC_LEFTFIELD, shown->left, FormatResultSize);
+    GetDlgItemTextA(page, IDC_RIGHTFIELD, shown->right, FormatResultSize);
     return true;
 }
 

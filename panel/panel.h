@@ -25,15 +25,15 @@ void FocusFirstField();
 // The focus rectangle shown, as after a key press.
 void ShowKeyboardCues();
 
-// What the shown page shows after its calculation: its kind, the terms used
-// and the texts of its two fields.
+// What the shown page shows after its calculation: its kind, the months
+// used, the text of the Interest Rate box (the rate used, as written) and
+// the whole texts of its two fields.
 struct PageCalculation {
     int kind;  // a PageKind
     int months;
-    double annualRate;
-    double monthlyRate;
-    char left[FieldTextSize];
-    char right[FieldTextSize];
+    char rate[FieldTextSize];
+    char left[FormatResultSize];
+    char right[FormatResultSize];
 };
 
 // Carries out the shown page's calculation as its "Calculate It" does and

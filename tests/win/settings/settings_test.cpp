@@ -535,8 +535,8 @@ static void InspectSchedule(HWND box)
 }
 
 // The longest texts: a loan of the cap at 1000 percent (payments of ten
-// digits and more), an investment past 10^13 ("Value is too large"), and
-// the saving example with its long note.
+// digits and more), an investment past 10^16 ("Value is too large"), and
+// a saving of the cap at a rate of ten places, with the longest note.
 static void CheckScheduleBox()
 {
     struct Case {
@@ -547,7 +547,7 @@ static void CheckScheduleBox()
     };
     const Case cases[] = {{0, "1200", "1000", "10000000000"},
                           {1, "60", "1000", "10000000000"},
-                          {2, "360", "7.80", "200"}};
+                          {2, "900", "0.1234567891", "9999999999.99"}};
     for (const Case& c : cases) {
         wsprintfA(Where, "%d DPI, %s fonts, Schedule box of page %d", Dpi,
                   WineFonts ? "Wine's" : "default", c.tab);
