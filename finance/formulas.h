@@ -14,6 +14,9 @@ enum Direction : int { LeftToRight = 1, RightToLeft = 2 };
 // Term limits and the constants of the term boxes.
 constexpr double MinMonths = 1.0, MaxMonths = 1200.0;
 constexpr double MinRate = 0.1, MaxRate = 1000.0;
+// Places a rate is shown and used with: at least two, like every amount,
+// and at most ten, like the calculator.
+constexpr int RateMinPlaces = 2, RatePlaces = 10;
 // Step of the rate list, and the number of steps listed on each side.
 constexpr double RateStep = 0.05;
 constexpr int RateSteps = 6;

@@ -1,99 +1,135 @@
 // The month-by-month statement of a page's calculation in whole cents, its texts and its table.
 #include "finance/statement.h"
 
-#include "finance/terms.h"
+#include "finance/twoword.h"
 #include "numtext/numtext.h"
 #include "runtime/runtime.h"
 
-bool ParseCents(const char* text, long long* cents)
+// Reads a decimal number with at most `places` places (fewer, or none, are
+// taken too) as a whole number of units of 10^-places. Returns false for
+// any other text and for a number above `highest` units.
+static bool ParseUnits(const char* text, int places, unsigned long long highest, long long* units)
 {
-    long long value = 0;
+    // Each step keeps the value at most `highest` (below 2^63), so ten times
+    // it and a digit stay within the unsigned word.
+    unsigned long long value = 0;
     int digits = 0;
-    int places = -1;  // places after the point, once there is one
+    int shown = -1;  // places after the point, once there is one
     for (const char* c = text; *c; ++c) {
-        if (*c == '.' && places < 0) {
-            places = 0;
+        if (*c == '.' && shown < 0) {
+            shown = 0;
             continue;
         }
-        if (*c < '0' || *c > '9' || places == 2)
+        if (*c < '0' || *c > '9' || shown == places)
             return false;
-        value = value * 10 + (*c - '0');
+        value = value * 10 + static_cast<unsigned>(*c - '0');
         ++digits;
-        if (places >= 0)
-            ++places;
-        if (value >= StatementLimitCents)
+        if (shown >= 0)
+            ++shown;
+        if (value > highest)
             return false;
     }
     if (!digits)
         return false;
-    for (int p = places < 0 ? 0 : places; p < 2; ++p) {
+    for (int p = shown < 0 ? 0 : shown; p < places; ++p) {
         value *= 10;
-        if (value >= StatementLimitCents)
+        if (value > highest)
             return false;
     }
-    *cents = value;
+    *units = static_cast<long long>(value);
     return true;
 }
 
-// The whole number the number text shows for a value (decimals -1), from its
-// rounded digits: no conversion of a double to a 64-bit integer, which the
-// i686 build would take from a runtime helper.
-static long long RoundedWhole(double value)
+bool ParseCents(const char* text, long long* cents)
 {
-    DigitRecord record = FixedDigits(value, 0);
-    long long whole = 0;
-    int length = 0;
-    while (record.digits[length])
-        ++length;
-    for (int i = 0; i < record.exponent; ++i)
-        whole = whole * 10 + (i < length ? record.digits[i] - '0' : 0);
-    return record.negative ? -whole : whole;
+    return ParseUnits(text, 2, StatementLimitCents - 1, cents);
 }
 
-long long InterestCents(long long balanceCents, double monthlyRate)
+bool ParseRate(const char* text, long long* rate)
 {
-    return RoundedWhole(static_cast<double>(balanceCents) * monthlyRate);
+    return ParseUnits(text, RatePlaces, MaxRateUnits, rate);
+}
+
+// A month's interest is the balance times the yearly percentage over 1200,
+// with the rate in units of 10^-10 percent: balance * rate / (1200 * 10^10).
+// The product reaches about 10^18 * 10^13, past one word; the quotient stays
+// below the balance.
+constexpr unsigned long long InterestDivisor = 1200ULL * RateUnitsPerPercent;
+
+long long InterestCents(long long balanceCents, long long rate)
+{
+    unsigned long long rest = 0;
+    TwoWord quotient =
+        DivideWords(MultiplyWords(static_cast<unsigned long long>(balanceCents),
+                                  static_cast<unsigned long long>(rate)),
+                    InterestDivisor, &rest);
+    // Half a cent or more goes up: rest >= divisor - rest.
+    unsigned long long cents = quotient.low + (rest >= InterestDivisor - rest ? 1 : 0);
+    return static_cast<long long>(cents);
 }
 
 static char CentsBuffer[24];
 
-// The whole number of cents as the number text writes it (every amount of
-// the statement is below 2^53, so the double holds it exactly), with the
-// point put in before the last two digits.
+// The digits from the last: each is what a division by ten leaves (one
+// runtime helper on i686, the one the program already uses), with the point
+// put in before the last two and at least one whole digit.
 const char* CentsText(long long cents)
 {
-    const char* digits = FormatNumber(static_cast<double>(cents), -1);
-    int length = 0;
-    if (*digits == '-')
-        CentsBuffer[length++] = *digits++;
+    unsigned long long magnitude = cents < 0 ? 0 - static_cast<unsigned long long>(cents)
+                                             : static_cast<unsigned long long>(cents);
+    char reversed[24];
     int count = 0;
-    while (digits[count])
-        ++count;
-    // At least one whole digit, then the point and two places.
-    for (int position = count < 3 ? 3 : count; position > 0; --position) {
-        if (position == 2)
+    do {
+        unsigned long long tenth = magnitude / 10;
+        reversed[count++] = static_cast<char>('0' + (magnitude - tenth * 10));
+        magnitude = tenth;
+    } while (magnitude || count < 3);
+    int length = 0;
+    if (cents < 0)
+        CentsBuffer[length++] = '-';
+    while (count > 0) {
+        if (count == 2)
             CentsBuffer[length++] = '.';
-        CentsBuffer[length++] = position > count ? '0' : digits[count - position];
+        CentsBuffer[length++] = reversed[--count];
     }
     CentsBuffer[length] = '\0';
     return CentsBuffer;
 }
 
-StatementTerms TermsOfPage(int kind, int months, double annualRate, double monthlyRate,
-                           const char* leftText, const char* rightText)
+// Copies a text into a buffer of the given size, cut to fit.
+static void CopyText(char* to, int size, const char* from)
+{
+    int i = 0;
+    for (; from[i] && i < size - 1; ++i)
+        to[i] = from[i];
+    to[i] = '\0';
+}
+
+StatementTerms TermsOfPage(int kind, int months, const char* rateText, const char* leftText,
+                           const char* rightText)
 {
     StatementTerms terms = {};
     terms.kind = kind;
     terms.months = months;
-    terms.annualRate = annualRate;
-    terms.monthlyRate = monthlyRate;
+    terms.rateUnreadable = !ParseRate(rateText, &terms.rate);
+    if (terms.rateUnreadable)
+        terms.rate = 0;
     terms.leftTooLarge = !ParseCents(leftText, &terms.left);
     if (terms.leftTooLarge)
         terms.left = 0;
     terms.rightTooLarge = !ParseCents(rightText, &terms.right);
     if (terms.rightTooLarge)
         terms.right = 0;
+    CopyText(terms.rateText, sizeof terms.rateText, rateText);
+    CopyText(terms.leftText, sizeof terms.leftText, leftText);
+    CopyText(terms.rightText, sizeof terms.rightText, rightText);
     return terms;
+}
+
+// Whether the payment or saving the page shows could not be read.
+static bool PaymentTooLarge(const StatementTerms& terms)
+{
+    return terms.kind == LoanKind ? terms.rightTooLarge : terms.leftTooLarge;
 }
 
 void StartStatement(Statement* statement, const StatementTerms& terms)
@@ -101,58 +137,87 @@ void StartStatement(Statement* statement, const StatementTerms& terms)
     *statement = Statement{};
     statement->terms = terms;
     statement->balance = terms.kind == SavingKind ? 0 : terms.left;
-    // A loan paid with an amount that cannot be read cannot be followed.
-    bool unreadable = terms.leftTooLarge || (terms.kind == LoanKind && terms.rightTooLarge);
+    // A loan paid with an amount that cannot be read cannot be followed, nor
+    // any statement at a rate that cannot be read.
+    bool unreadable = terms.leftTooLarge || terms.rateUnreadable ||
+                      (terms.kind == LoanKind && terms.rightTooLarge);
     statement->tooLarge = unreadable;
+}
+
+// The balance after a month: from the limit on it is not known.
+static void SetBalance(Statement* s, StatementRow* row, long long balance)
+{
+    s->balance = balance;
+    if (balance >= StatementLimitCents)
+        s->tooLarge = true;
+    if (s->tooLarge)
+        row->unknown |= BalanceUnknown;
 }
 
 // A loan's month: the interest on the balance, then the payment; the month in
 // which the payment covers the balance and its interest, or the last month,
-// pays exactly that and ends the loan.
+// pays exactly that and ends the loan. While the balance is not known, the
+// payments are still the page's, but for the last one, which settles it.
 static void LoanMonth(Statement* s, StatementRow* row)
 {
-    long long balance = s->balance;
-    long long interest = InterestCents(balance, s->terms.monthlyRate);
     long long payment = s->terms.right;
+    bool last = s->month == s->terms.months;
+    if (s->tooLarge) {
+        row->payment = payment;
+        row->unknown = InterestUnknown | PrincipalUnknown | BalanceUnknown;
+        if (last || s->terms.rightTooLarge)
+            row->unknown |= PaymentUnknown;
+        return;
+    }
+    long long balance = s->balance;
+    long long interest = InterestCents(balance, s->terms.rate);
     long long principal;
-    if (balance + interest <= payment || s->month == s->terms.months) {
+    if (balance + interest <= payment || last) {
         payment = balance + interest;
         principal = balance;
         s->ended = true;
     } else {
         principal = payment - interest;
     }
-    s->balance = balance - principal;
-    if (s->balance >= StatementLimitCents)
-        s->tooLarge = true;
     row->payment = payment;
     row->interest = interest;
     row->principal = principal;
     s->lastPayment = payment;
-    s->totalPayment += payment;
-    s->totalInterest += interest;
-    s->totalPrincipal += principal;
+    SetBalance(s, row, balance - principal);
 }
 
 // A worth's month: the interest on the worth, then (on the Saving page) the
 // month's saving at its end.
 static void WorthMonth(Statement* s, StatementRow* row)
 {
-    long long interest = InterestCents(s->balance, s->terms.monthlyRate);
     long long saving = s->terms.kind == SavingKind ? s->terms.left : 0;
-    s->balance += interest + saving;
-    if (s->balance >= StatementLimitCents)
-        s->tooLarge = true;
     row->payment = saving;
-    row->interest = interest;
-    s->totalPayment += saving;
-    s->totalInterest += interest;
+    if (PaymentTooLarge(s->terms))
+        row->unknown |= PaymentUnknown;
+    if (s->tooLarge) {
+        row->unknown |= InterestUnknown | BalanceUnknown;
+        return;
+    }
+    row->interest = InterestCents(s->balance, s->terms.rate);
+    SetBalance(s, row, s->balance + row->interest + saving);
 }
 
-// Whether the payment or saving the page shows could not be read.
-static bool PaymentTooLarge(const StatementTerms& terms)
+// Adds a row's amount to its total. A total of an amount not known, or one
+// that reaches the limit, is not known; it keeps what it had.
+static void AddToTotal(StatementRow* total, unsigned bit, long long* sum, long long amount,
+                       unsigned rowUnknown)
 {
-    return terms.kind == LoanKind ? terms.rightTooLarge : terms.leftTooLarge;
+    if (total->unknown & bit)
+        return;
+    if (rowUnknown & bit) {
+        total->unknown |= bit;
+        return;
+    }
+    long long next = *sum + amount;
+    if (next >= StatementLimitCents || next <= -StatementLimitCents)
+        total->unknown |= bit;
+    else
+        *sum = next;
 }
 
 bool NextStatementRow(Statement* s, StatementRow* row)
@@ -164,30 +229,25 @@ bool NextStatementRow(Statement* s, StatementRow* row)
         return false;
     *row = StatementRow{};
     row->month = ++s->month;
-    row->paymentTooLarge = PaymentTooLarge(s->terms);
-    if (!s->tooLarge) {
-        if (s->terms.kind == LoanKind)
-            LoanMonth(s, row);
-        else
-            WorthMonth(s, row);
-    } else if (s->terms.kind == SavingKind) {
-        row->payment = s->terms.left;
-        s->totalPayment += s->terms.left;
-    }
+    if (s->terms.kind == LoanKind)
+        LoanMonth(s, row);
+    else
+        WorthMonth(s, row);
     row->balance = s->balance;
-    row->tooLarge = s->tooLarge;
+    StatementRow* total = &s->total;
+    AddToTotal(total, PaymentUnknown, &total->payment, row->payment, row->unknown);
+    AddToTotal(total, InterestUnknown, &total->interest, row->interest, row->unknown);
+    AddToTotal(total, PrincipalUnknown, &total->principal, row->principal, row->unknown);
     return true;
 }
 
 void FinishStatement(const Statement& s, StatementRow* total)
 {
-    *total = StatementRow{};
-    total->payment = s.totalPayment;
-    total->interest = s.totalInterest;
-    total->principal = s.totalPrincipal;
+    *total = s.total;
+    total->month = 0;
     total->balance = s.balance;
-    total->tooLarge = s.tooLarge;
-    total->paymentTooLarge = PaymentTooLarge(s.terms);
+    if (s.tooLarge)
+        total->unknown |= BalanceUnknown;
 }
 
 enum Column { MonthColumn, PaymentColumn, InterestColumn, PrincipalColumn, BalanceColumn };
@@ -245,31 +305,29 @@ const char* StatementColumnName(int kind, int column)
     return ColumnsOf(kind)[column].name;
 }
 
+// The unknown bit of each column (the month's is always known).
+static const unsigned UnknownOf[] = {0, PaymentUnknown, InterestUnknown, PrincipalUnknown,
+                                     BalanceUnknown};
+
 const char* CellText(int kind, const StatementRow& row, int column)
 {
     Column c = ColumnsOf(kind)[column].column;
-    switch (c) {
-    case MonthColumn:
+    if (c == MonthColumn)
         return row.month ? FormatNumber(row.month, -1) : "Total";
+    if (c == BalanceColumn && kind == LoanKind && !row.month)
+        return "";  // a total of balances means nothing
+    if (row.unknown & UnknownOf[c])
+        return TooLargeText;
+    switch (c) {
     case PaymentColumn:
-        // A loan's payments follow from its interest; a saving does not.
-        if (row.paymentTooLarge || (kind == LoanKind && row.tooLarge))
-            return TooLargeText;
         return CentsText(row.payment);
-    case PrincipalColumn:
-        if (row.tooLarge)
-            return TooLargeText;
-        return CentsText(row.principal);
-    case BalanceColumn:
-        if (kind == LoanKind && !row.month)
-            return "";  // a total of balances means nothing
-        [[fallthrough]];
     case InterestColumn:
-        if (row.tooLarge)
-            return TooLargeText;
-        return CentsText(c == InterestColumn ? row.interest : row.balance);
+        return CentsText(row.interest);
+    case PrincipalColumn:
+        return CentsText(row.principal);
+    default:
+        return CentsText(row.balance);
     }
-    return "";
 }
 
 // Bounded text writing.
@@ -321,9 +379,9 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
         }
         // The cell's text is copied first: the numbers of its place are
         // written by the number text, whose buffer a month's number shares.
-        char value[FieldTextSize];
+        char value[64];
         int length = 0;
-        for (; cell[length] && length < FieldTextSize - 1; ++length)
+        for (; cell[length] && length < static_cast<int>(sizeof value) - 1; ++length)
             value[length] = cell[length];
         value[length] = '\0';
         if (!length)
@@ -396,20 +454,18 @@ unsigned long StatementTable(const StatementTerms& terms, int form, char* text)
     return size + 1;
 }
 
-static const char* AmountText(long long cents, bool tooLarge)
-{
-    return tooLarge ? TooLargeText : CentsText(cents);
-}
-
+// The terms as the boxes show them.
 static void PutTerms(TextWriter& out, const StatementTerms& terms)
 {
     out.Put(" at ");
-    out.Put(RateText(terms.annualRate));
+    out.Put(terms.rateText);
     out.Put(" % over ");
     out.Put(FormatNumber(terms.months, -1));
     out.Put(terms.months == 1 ? " month" : " months");
 }
 
+// The page's amounts as the page shows them, whether or not the statement
+// can follow them.
 void StatementHeading(const StatementTerms& terms, char* text)
 {
     TextWriter out{text, StatementTextSize, 0};
@@ -417,39 +473,49 @@ void StatementHeading(const StatementTerms& terms, char* text)
     switch (terms.kind) {
     case LoanKind:
         out.Put("Loan of ");
-        out.Put(AmountText(terms.left, terms.leftTooLarge));
+        out.Put(terms.leftText);
         PutTerms(out, terms);
         out.Put(", paying ");
-        out.Put(AmountText(terms.right, terms.rightTooLarge));
+        out.Put(terms.rightText);
         out.Put(" a month");
         return;
     case InvestmentKind:
         out.Put("Investment of ");
-        out.Put(AmountText(terms.left, terms.leftTooLarge));
+        out.Put(terms.leftText);
         break;
     default:
         out.Put("Saving ");
-        out.Put(AmountText(terms.left, terms.leftTooLarge));
+        out.Put(terms.leftText);
         out.Put(" a month");
         break;
     }
     PutTerms(out, terms);
-    if (!terms.rightTooLarge) {
-        out.Put(", growing to ");
-        out.Put(CentsText(terms.right));
-    }
+    out.Put(", growing to ");
+    out.Put(terms.rightText);
+}
+
+// The limit as an amount, and what the statement does past it.
+static void PutLimit(TextWriter& out, const char* amount, const char* after)
+{
+    out.Put("The ");
+    out.Put(amount);
+    out.Put(" reaches ");
+    out.Put(CentsText(StatementLimitCents));
+    out.Put(", the most the statement keeps in whole cents: from that month on it is not "
+            "shown, ");
+    out.Put(after);
 }
 
 static void LoanNote(const Statement& s, TextWriter& out)
 {
     if (s.tooLarge) {
-        out.Put("The balance reaches ");
-        out.Put(CentsText(StatementLimitCents));
-        out.Put(", beyond which its cents are not exact.");
+        PutLimit(out, "balance",
+                 "nor are the interest on it, the principal and the last payment.");
         return;
     }
+    const StatementRow& total = s.total;
     out.Put("Total interest ");
-    out.Put(CentsText(s.totalInterest));
+    out.Put(total.unknown & InterestUnknown ? TooLargeText : CentsText(total.interest));
     out.Put(".");
     if (s.month < s.terms.months) {
         out.Put(" The loan is paid off in month ");
@@ -470,32 +536,38 @@ static void LoanNote(const Statement& s, TextWriter& out)
     }
 }
 
+// The statement's final worth beside the page's future worth, and what
+// each is: the statement credits (and saves) whole cents, the page's figure
+// is the formula's in double precision.
 static void WorthNote(const Statement& s, TextWriter& out)
 {
     if (s.tooLarge) {
-        out.Put("The worth reaches ");
-        out.Put(CentsText(StatementLimitCents));
-        out.Put(", beyond which its cents are not exact: from that month on they are not shown.");
+        PutLimit(out, "worth", "nor is the interest on it.");
         return;
     }
+    out.Put(s.terms.kind == SavingKind
+                ? "With a whole-cent saving and each month's interest credited in whole cents, "
+                : "With each month's interest credited in whole cents, ");
+    out.Put("the statement ends at ");
+    out.Put(CentsText(s.balance));
     long long final = s.balance;
     long long page = s.terms.right;
-    out.Put("Each month's interest is rounded to the cent");
-    if (s.terms.rightTooLarge || final == page) {
-        out.Put(s.terms.rightTooLarge ? "; the statement ends at "
-                                      : "; the statement ends at the page's future worth, ");
-        out.Put(CentsText(final));
+    if (s.terms.rightTooLarge) {
+        out.Put("; the page's future worth, the formula's in double precision, reads ");
+        out.Put(s.terms.rightText);
         out.Put(".");
         return;
     }
-    out.Put(", so the statement ends at ");
-    out.Put(CentsText(final));
+    if (final == page) {
+        out.Put(", as does the page's future worth, the formula's in double precision.");
+        return;
+    }
     out.Put(", ");
     out.Put(CentsText(final > page ? final - page : page - final));
     out.Put(final > page ? " more than " : " less than ");
-    out.Put("the page's exact future worth of ");
+    out.Put("the page's future worth of ");
     out.Put(CentsText(page));
-    out.Put(".");
+    out.Put(", the formula's in double precision.");
 }
 
 void StatementNote(const Statement& statement, char* text)

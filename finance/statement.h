@@ -1,48 +1,67 @@
 // The month-by-month statement of a page's calculation, in whole cents, as
-// an account shows it: each month's interest rounded to the cent, every row
-// adding up exactly. No window is needed; the Schedule box shows the rows
-// and copies them as text.
+// an account shows it: each month's interest worked out exactly from the
+// balance and the rate the Interest Rate box shows, rounded half up to the
+// cent, every row adding up exactly. No window and no double take part; the
+// Schedule box shows the rows and copies them as text.
 #ifndef LEDGERLY_STATEMENT_H
 #define LEDGERLY_STATEMENT_H
 
 #include "finance/formulas.h"
+#include "numtext/numtext.h"
 
-// From 10^13 (10^15 cents) on a double no longer holds every cent: a worth
-// that reaches it is too large for the statement.
-constexpr long long StatementLimitCents = 1000000000000000LL;
+// Cents are kept in 64-bit integers (up to about 9.2 * 10^18): an amount of
+// 10^16 (10^18 cents) or more is too large for the statement. Every sum it
+// makes of amounts below that stays within the integers.
+constexpr long long StatementLimitCents = 1000000000000000000LL;
 
-// What a statement starts from: the terms and the two amounts the page shows,
-// in cents. An amount that is no readable two-place text, or at the limit or
-// above, is marked too large.
+// A rate is kept as a whole number of units of 10^-10 percent a year: the
+// box shows at most ten places (RatePlaces), and at most 1000 percent.
+constexpr long long RateUnitsPerPercent = 10000000000LL;
+constexpr long long MaxRateUnits = 1000 * RateUnitsPerPercent;
+
+// What a statement starts from: the terms and the two amounts the page
+// shows, as numbers and as the texts shown. An amount that is no readable
+// two-place text, or at the limit or above, is marked too large; a rate
+// that is no readable text of at most ten places up to 1000, unreadable.
 struct StatementTerms {
     int kind;             // a PageKind
     int months;
-    double annualRate;
-    double monthlyRate;
+    long long rate;       // units of 10^-10 percent a year
+    bool rateUnreadable;
     long long left;       // the left field: loan, present worth, or monthly saving
     bool leftTooLarge;
     long long right;      // the right field: monthly payment, or future worth
     bool rightTooLarge;
+    char rateText[FieldTextSize];
+    char leftText[FormatResultSize];
+    char rightText[FormatResultSize];
 };
 
-// The terms of a statement of a page of this kind, from the terms used and
-// the texts its two fields show.
-StatementTerms TermsOfPage(int kind, int months, double annualRate, double monthlyRate,
-                           const char* leftText, const char* rightText);
+// The terms of a statement of a page of this kind, from the months used and
+// the texts the Interest Rate box and the page's two fields show.
+StatementTerms TermsOfPage(int kind, int months, const char* rateText, const char* leftText,
+                           const char* rightText);
+
+// Which amounts of a row are not known: the balance reached the limit (or
+// the page's amounts could not be read), and what follows from it. Such a
+// cell shows "Value is too large".
+enum UnknownAmount : unsigned {
+    PaymentUnknown = 1,
+    InterestUnknown = 2,
+    PrincipalUnknown = 4,
+    BalanceUnknown = 8,
+};
 
 // One row of the statement, or the total row (month 0). Payment is the
 // payment of a loan or the saving of a month; principal only a loan's.
-// Balance is a loan's balance or the worth. A row marked too large shows
-// "Value is too large" in its interest and worth (and, on a loan, in
-// everything that follows from them).
+// Balance is a loan's balance or the worth.
 struct StatementRow {
     int month;
     long long payment;
     long long interest;
     long long principal;
     long long balance;
-    bool tooLarge;
-    bool paymentTooLarge;  // the payment or saving itself could not be read
+    unsigned unknown;      // UnknownAmount bits
 };
 
 // A statement being built, row by row.
@@ -50,12 +69,10 @@ struct Statement {
     StatementTerms terms;
     int month;             // months done
     bool ended;            // a loan paid off
-    bool tooLarge;         // the worth reached the limit
+    bool tooLarge;         // the balance or worth is not known
     long long balance;
     long long lastPayment;
-    long long totalPayment;
-    long long totalInterest;
-    long long totalPrincipal;
+    StatementRow total;    // the totals so far
 };
 
 // Reads a two-place amount as a page writes it ("587.01", "80000.00"; a
@@ -63,14 +80,17 @@ struct Statement {
 // and for an amount at the limit or above.
 bool ParseCents(const char* text, long long* cents);
 
-// A month's interest on a balance: the balance as a double times the monthly
-// rate, rounded to a whole number of cents as the number text rounds.
-long long InterestCents(long long balanceCents, double monthlyRate);
+// Reads a rate as the Interest Rate box writes it ("8.00", "6.125",
+// "0.1234567891") in units of 10^-10 percent. Returns false for any other
+// text and for a rate above 1000.
+bool ParseRate(const char* text, long long* rate);
 
-// An amount of cents as two-place text ("587.01", "-0.01"), exact below
-// 2^53 cents (every amount and total of a statement of capped amounts over
-// at most 1200 months). Returns a buffer of its own that the next call
-// overwrites.
+// A month's interest on a balance of zero or more: balance * rate / 1200
+// percent-months, exactly, rounded half up to a whole number of cents.
+long long InterestCents(long long balanceCents, long long rate);
+
+// An amount of cents as two-place text ("587.01", "-0.01"). Returns a
+// buffer of its own that the next call overwrites.
 const char* CentsText(long long cents);
 
 void StartStatement(Statement* statement, const StatementTerms& terms);
@@ -105,8 +125,8 @@ enum TableForm : int { TabSeparatedTable, SylkTable };
 unsigned long StatementTable(const StatementTerms& terms, int form, char* text);
 
 // The line above the table and the note below it, after the statement has
-// ended, into a buffer of this size.
-constexpr int StatementTextSize = 256;
+// ended, into a buffer of this size: room for the page's longest texts.
+constexpr int StatementTextSize = 2 * FormatResultSize;
 void StatementHeading(const StatementTerms& terms, char* text);
 void StatementNote(const Statement& statement, char* text);
 

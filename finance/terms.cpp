@@ -14,11 +14,6 @@ const char* MonthText(int months)
     return FormatNumber(months, -1);
 }
 
-// Shown rates keep at least two places, like every amount, and at most ten,
-// like the calculator.
-constexpr int RatePlaces = 10;
-constexpr int RateMinPlaces = 2;
-
 // Room for any double at ten places, and the two zeros a cut text gets back.
 static char RateBuffer[FormatResultSize + RateMinPlaces];
 
@@ -46,10 +41,10 @@ const char* RateText(double rate)
     return RateBuffer;
 }
 
-double RateUsed(double typed)
+// Reads a text this program wrote, as a box or a page field reads it back.
+static double ReadBack(const char* shown)
 {
     char text[sizeof RateBuffer];
-    const char* shown = RateText(ClampRate(typed));
     int i = 0;
     for (; shown[i]; ++i)
         text[i] = shown[i];
@@ -57,9 +52,33 @@ double RateUsed(double typed)
     return ParseNumber(text, ParseUnsigned);
 }
 
+// RateText writes the same ten places, only without trailing zeros, so
+// its text reads back as the same number.
+double RateUsed(double typed)
+{
+    return RateWithPlaces(typed, RatePlaces);
+}
+
+double RateWithPlaces(double rate, int places)
+{
+    return ReadBack(FormatNumber(ClampRate(rate), places));
+}
+
+double FieldAmount(double typed)
+{
+    return ReadBack(FormatNumber(CapAmount(typed), 2));
+}
+
 const char* ResultText(double result, double amount)
 {
     if (__builtin_isfinite(result))
         return FormatNumber(result, 2);
     return amount == 0.0 ? FormatNumber(0.0, 2) : TooLargeText;
+}
+
+const char* PageResultText(int kind, int direction, double amount, int months,
+                           double annualRate, double monthlyRate)
+{
+    Formula formula = PageFormula(kind, direction);
+    return ResultText(formula(amount, months, annualRate, monthlyRate), amount);
 }

@@ -1,5 +1,7 @@
-// The Loan, Investment and Saving pages, and their calculation.
+// The Loan, Investment and Saving pages, their calculation, and their solving
+// for the term or the rate.
 #include "finance/formulas.h"
+#include "finance/solver.h"
 #include "finance/terms.h"
 #include "panel/parts.h"
 #include "res/resource.h"
@@ -20,6 +22,33 @@ static void SetDirection(HWND page, int direction)
     SendDlgItemMessageA(page, IDC_RIGHTTOLEFT, BM_SETCHECK, left ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
+// Reads a page field as an amount and caps it.
+static double ReadAmount(HWND page, int field)
+{
+    char text[FieldTextSize] = "";
+    GetDlgItemTextA(page, field, text, FieldTextSize);
+    return CapAmount(ParseNumber(text, ParseUnsigned));
+}
+
+// Reads a page field as an amount, caps it, and writes the amount used back
+// with two places.
+static double ShowAmount(HWND page, int field)
+{
+    double amount = ReadAmount(page, field);
+    RewriteField(page, field, FormatNumber(amount, 2));
+    return amount;
+}
+
+static int InputField(int direction)
+{
+    return direction == LeftToRight ? IDC_LEFTFIELD : IDC_RIGHTFIELD;
+}
+
+static int OutputField(int direction)
+{
+    return direction == LeftToRight ? IDC_RIGHTFIELD : IDC_LEFTFIELD;
+}
+
 // Reads the input field, caps the amount, shows the amount used in the input
 // field and the page's result for the direction in the output field. The
 // terms are reread from their boxes first. A result too large for a double
@@ -28,19 +57,38 @@ static void CalculateIt(HWND page, int kind)
 {
     LoadFpuControl();  // whatever other code left on the thread
     int direction = ReadDirection(page);
-    bool left = direction == LeftToRight;
-    int input = left ? IDC_LEFTFIELD : IDC_RIGHTFIELD;
-    int output = left ? IDC_RIGHTFIELD : IDC_LEFTFIELD;
     ReadTerms(MainPanel);
+    double amount = ShowAmount(page, InputField(direction));
+    RewriteField(page, OutputField(direction),
+                 PageResultText(kind, direction, amount, Months, AnnualRate, MonthlyRate));
+}
 
-    char text[FieldTextSize] = "";
-    GetDlgItemTextA(page, input, text, FieldTextSize);
-    double amount = CapAmount(ParseNumber(text, ParseUnsigned));
-    RewriteField(page, input, FormatNumber(amount, 2));
-
-    Formula formula = PageFormula(kind, direction);
-    double result = formula(amount, Months, AnnualRate, MonthlyRate);
-    RewriteField(page, output, ResultText(result, amount));
+// Solves the page for its term or its rate: the terms and both fields are
+// read as a calculation reads them; the input field's amount is x, the
+// output field's the target. The input field is written back with two
+// places, the amount the solver takes and the calculation below reads. The
+// term found goes into its box, and the page is then calculated as
+// "Calculate It" does, which writes back the terms and the result at that
+// term over the target. With x or the target 0 there is nothing to solve,
+// and the terms stay. Nothing else is written: each control at most twice,
+// the output field once.
+static void SolveIt(HWND page, int kind, int unknown)
+{
+    LoadFpuControl();
+    int direction = ReadDirection(page);
+    int months = 0;
+    double rate = 0;
+    PeekTerms(MainPanel, &months, &rate);
+    SolveInput input = {kind, direction, ShowAmount(page, InputField(direction)),
+                        ReadAmount(page, OutputField(direction))};
+    if (unknown == SolveForMonths) {
+        if (SolveMonths(input, rate, &months))
+            SetDlgItemTextA(MainPanel, IDC_MONTHBOX, MonthText(months));
+    } else {
+        if (SolveRate(input, months, &rate))
+            SetDlgItemTextA(MainPanel, IDC_RATEBOX, RateText(rate));
+    }
+    CalculateIt(page, kind);
 }
 
 // A label click sends the calculator display's text, unchanged, into its
@@ -134,11 +182,19 @@ bool CalculateShownPage(PageCalculation* shown)
     CalculateIt(page, kind);
     shown->kind = kind;
     shown->months = Months;
-    shown->annualRate = AnnualRate;
-    shown->monthlyRate = MonthlyRate;
+    shown->rate[0] = '\0';
     shown->left[0] = '\0';
     shown->right[0] = '\0';
-    GetDlgItemTextA(page, IDC_LEFTFIELD, shown->left, FieldTextSize);
-    GetDlgItemTextA(page, IDC_RIGHTFIELD, shown->right, FieldTextSize);
+    GetWindowTextA(RateBox, shown->rate, FieldTextSize);
+    GetDlgItemTextA(page, IDC_LEFTFIELD, shown->left, FormatResultSize);
+    GetDlgItemTextA(page, IDC_RIGHTFIELD, shown->right, FormatResultSize);
     return true;
+}
+
+void SolveShownPage(int unknown)
+{
+    int kind = ShownTab();
+    HWND page = PageOf(kind);
+    if (page)
+        SolveIt(page, kind, unknown);
 }

@@ -1,5 +1,6 @@
 // The main panel as the shell and the Schedule box use it: its creation,
-// the tab selection, the focus, a page's calculation, and a control's font.
+// the tab selection, the focus, a page's calculation and its solving for a
+// term, and a control's font.
 #ifndef LEDGERLY_PANEL_H
 #define LEDGERLY_PANEL_H
 
@@ -24,20 +25,25 @@ void FocusFirstField();
 // The focus rectangle shown, as after a key press.
 void ShowKeyboardCues();
 
-// What the shown page shows after its calculation: its kind, the terms used
-// and the texts of its two fields.
+// What the shown page shows after its calculation: its kind, the months
+// used, the text of the Interest Rate box (the rate used, as written) and
+// the whole texts of its two fields.
 struct PageCalculation {
     int kind;  // a PageKind
     int months;
-    double annualRate;
-    double monthlyRate;
-    char left[FieldTextSize];
-    char right[FieldTextSize];
+    char rate[FieldTextSize];
+    char left[FormatResultSize];
+    char right[FormatResultSize];
 };
 
 // Carries out the shown page's calculation as its "Calculate It" does and
 // fills shown; false while no page is shown.
 bool CalculateShownPage(PageCalculation* shown);
+
+// Solves the shown page for its term or its rate (a SolveFor): the term found
+// goes into its box, and the page is calculated at it as "Calculate It" does.
+// Nothing happens while no page is shown.
+void SolveShownPage(int unknown);
 
 // A device context of a control with the control's font selected, for
 // measuring its texts, and its release.

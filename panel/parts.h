@@ -28,6 +28,9 @@ extern int Months;
 extern double AnnualRate;
 extern double MonthlyRate;
 void ReadTerms(HWND panel);
+// The terms a calculation would use, read from the boxes as ReadTerms reads
+// them, without writing anything.
+void PeekTerms(HWND panel, int* months, double* annualRate);
 void HandleTermCommand(WORD id, WORD code);
 void WatchTermBoxes();
 

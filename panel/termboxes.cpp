@@ -42,16 +42,19 @@ static double ReadBoxNumber(HWND panel, int id, int mode)
     return ParseNumber(text, mode);
 }
 
+void PeekTerms(HWND panel, int* months, double* annualRate)
+{
+    *months = MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
+    *annualRate = RateUsed(ReadBoxNumber(panel, IDC_RATEBOX, ParseUnsigned));
+}
+
 // Rereads both boxes, clamps them, writes the terms used back into the
 // boxes and sets the three terms. Each box shows exactly the term used, so a
-// second reading finds the same terms. The month box is done before the
-// rate box is read.
+// second reading finds the same terms.
 void ReadTerms(HWND panel)
 {
-    Months = MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
+    PeekTerms(panel, &Months, &AnnualRate);
     RewriteField(panel, IDC_MONTHBOX, MonthText(Months));
-
-    AnnualRate = RateUsed(ReadBoxNumber(panel, IDC_RATEBOX, ParseUnsigned));
     RewriteField(panel, IDC_RATEBOX, RateText(AnnualRate));
     MonthlyRate = MonthlyRateOf(AnnualRate);
 }

@@ -28,6 +28,8 @@
 #define IDM_PASTE           40009
 #define IDM_DELETE          40010
 #define IDM_SCHEDULE        40011
+#define IDM_SOLVEMONTHS     40012
+#define IDM_SOLVERATE       40013
 
 /* Main panel: term boxes, their labels, tab strip */
 #define IDC_MONTHBOX        1001

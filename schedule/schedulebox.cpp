@@ -27,8 +27,7 @@ void OpenSchedule(HWND owner)
         return;
     // The left field holds the loan, the present worth or the saving; the
     // right one the payment or the future worth.
-    ShownTerms = TermsOfPage(shown.kind, shown.months, shown.annualRate, shown.monthlyRate,
-                             shown.left, shown.right);
+    ShownTerms = TermsOfPage(shown.kind, shown.months, shown.rate, shown.left, shown.right);
     DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_SCHEDULEBOX), owner, ScheduleBoxProc, 0);
 }
 

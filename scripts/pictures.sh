@@ -1,10 +1,10 @@
 #!/bin/sh
 # Renders the pictures in docs/ on a virtual display: the window at start-up,
 # each page after a calculation, a result too long for its field and a number
-# too long for the display, the Help and About boxes, the Loan page's
-# schedule; then the worked example at 120 and 144 DPI and in a default Wine
-# prefix (without Wine's bitmap fonts), each in a prefix and
-# with a Wine server of its own.
+# too long for the display, the Loan page solved for the rate, the Help and
+# About boxes, the Loan page's schedule; then the worked example at 120 and
+# 144 DPI and in a default Wine prefix (without Wine's bitmap fonts), each in
+# a prefix and with a Wine server of its own.
 . "$(dirname "$0")/wine-env.sh"
 export LEDGERLY_EXE="$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")"
 export LEDGERLY_PROBE="$(dirname "$LEDGERLY_EXE")/tests/win/shell/probe.exe"
@@ -60,6 +60,18 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   import -window root -crop "$(($3 + 60))x$4+$1+$2" +repage "$docs/long-result.png"
   echo docs/long-result.png
   xdotool mousemove 700 500
+
+  # The Loan page solved for the rate: 300000 paid back at 1822.83 a month
+  # over 360 months is a loan at 6.125 %.
+  click panel:1035
+  probe command 40003
+  probe settext panel:1001 360
+  probe settext panel:1002 7.80
+  probe settext page:1010 300000
+  probe settext page:1005 1822.83
+  probe command 40013
+  shot main solve-rate.png
+  probe settext page:1010 80000  # the loan of the worked example, for its schedule below
 
   probe command 40004
   sleep 0.5

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include "finance/formulas.h"
+#include "finance/solver.h"
 #include "panel/panel.h"
 #include "res/resource.h"
 #include "schedule/schedule.h"
@@ -156,6 +157,12 @@ void HandleMenuCommand(HWND window, WORD id)
         break;
     case IDM_SCHEDULE:
         OpenSchedule(window);
+        break;
+    case IDM_SOLVEMONTHS:
+        SolveShownPage(SolveForMonths);
+        break;
+    case IDM_SOLVERATE:
+        SolveShownPage(SolveForRate);
         break;
     case IDM_CUT:
         SendToFocus(WM_CUT);

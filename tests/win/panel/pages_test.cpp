@@ -1,7 +1,7 @@
 // The Loan, Investment and Saving pages with the real windows: amounts typed
 // into the fields, the direction clicked on the radio buttons, "Calculate It"
-// clicked, the labels clicked; the exact texts of both fields and both term
-// boxes read back.
+// clicked, the page solved for its term or rate from the menu, the labels
+// clicked; the exact texts of both fields and both term boxes read back.
 #include <string.h>
 
 #include "tests/win/winharness.h"
@@ -256,6 +256,71 @@ static void CheckHiddenPageKeeps()
     CHECK_INT(ReadDirection(loan), RightToLeft, "kept direction");
 }
 
+// Selection, "Solve for Months" and "Solve for Rate" from the menu on the
+// shown page: the term found in its box, both fields written back, the
+// output field showing the result at that term; a "Calculate It" after it
+// changes nothing.
+struct Solve {
+    int page;
+    WORD command;
+    int direction;
+    const char* months;
+    const char* rate;
+    const char* left;
+    const char* right;
+    const char* monthBox;   // afterwards, the boxes and fields
+    const char* rateBox;
+    const char* leftAfter;
+    const char* rightAfter;
+};
+
+constexpr Solve Solves[] = {
+    // 80000 paid at 700 a month at 8 %: 216 months, at 699.97.
+    {Loan, IDM_SOLVEMONTHS, L, "360", "8", "80000", "700", "216", "8.00", "80000.00", "699.97"},
+    // The worked example's payment: 8 %, not the exact 7.9999768233.
+    {Loan, IDM_SOLVERATE, L, "360", "7.8", "80000", "587.01", "360", "8.00", "80000.00",
+     "587.01"},
+    // Solved for the payment as its field shows it after the command: 587.01.
+    {Loan, IDM_SOLVERATE, R, "360", "8", "80000", "587.014", "360", "7.99997", "80000.00",
+     "587.01"},
+    {Saving, IDM_SOLVEMONTHS, L, "360 (30 Yrs)", "7.80", "500", "1000000", "408", "7.80",
+     "500.00", "1004706.54"},
+    // The target is capped like an amount.
+    {Investment, IDM_SOLVEMONTHS, L, "12", "100", "1000", "25000000000", "202", "100.00",
+     "1000.00", "10518297841.61"},
+    {Investment, IDM_SOLVERATE, R, "120", "1", "1", "2", "120", "6.95", "1.00", "2.00"},
+    // Nothing to solve: the page is calculated, the terms stay.
+    {Loan, IDM_SOLVERATE, L, "360", "7.80", "", "587.01", "360", "7.80", "0.00", "0.00"},
+};
+
+static void CheckSolveCommands()
+{
+    int number = 0;
+    for (const Solve& row : Solves) {
+        HWND page = ShowPage(row.page);
+        SetItemText(MainPanel, IDC_MONTHBOX, row.months);
+        SetItemText(MainPanel, IDC_RATEBOX, row.rate);
+        SetItemText(page, IDC_LEFTFIELD, row.left);
+        SetItemText(page, IDC_RIGHTFIELD, row.right);
+        Click(page, row.direction == L ? IDC_LEFTTORIGHT : IDC_RIGHTTOLEFT);
+        UnmaskExceptions();
+        PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(row.command, 0), 0);
+        Pump();
+        ++number;
+        for (int again = 0; again < 2; ++again) {
+            char what[64];
+            wsprintfA(what, "solve %d%s", number, again ? ", calculated again" : "");
+            CheckControlState(what);
+            CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), row.monthBox, what);
+            CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.rateBox, what);
+            CHECK_TEXT(ItemText(page, IDC_LEFTFIELD), row.leftAfter, what);
+            CHECK_TEXT(ItemText(page, IDC_RIGHTFIELD), row.rightAfter, what);
+            CHECK_INT(ReadDirection(page), row.direction, what);
+            Click(page, IDC_CALCULATE);
+        }
+    }
+}
+
 // Every page procedure returns FALSE, whatever the message.
 // Every edit control of the program, as the system's edit control sees its
 // messages: the test puts itself between the class and the program's own
@@ -348,6 +413,7 @@ int main()
     for (const Calculation& row : Calculations)
         Run(row, ++number);
     CheckHugeResults();
+    CheckSolveCommands();
     CheckLabels();
     CheckHiddenPageKeeps();
     CheckDialogKeys();

@@ -36,21 +36,37 @@ static const ScheduleCase ScheduleCases[] = {
      "Total\t102.01\t2.01\t100.00\r\n"},
     {1, "2", "6", RightToLeft, "1000", "990.07", "1000.00",
      "Investment of 990.07 at 6.00 % over 2 months, growing to 1000.00",
-     "Each month's interest is rounded to the cent; the statement ends at the page's future "
-     "worth, 1000.00.",
+     "With each month's interest credited in whole cents, the statement ends at 1000.00, as "
+     "does the page's future worth, the formula's in double precision.",
      "Month\tInterest\tWorth\r\n"
      "1\t4.95\t995.02\r\n"
      "2\t4.98\t1000.00\r\n"
      "Total\t9.93\t1000.00\r\n"},
     {2, "3", "12", LeftToRight, "100", "100.00", "303.01",
      "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01",
-     "Each month's interest is rounded to the cent; the statement ends at the page's future "
-     "worth, 303.01.",
+     "With a whole-cent saving and each month's interest credited in whole cents, the "
+     "statement ends at 303.01, as does the page's future worth, the formula's in double "
+     "precision.",
      "Month\tSaving\tInterest\tWorth\r\n"
      "1\t100.00\t0.00\t100.00\r\n"
      "2\t100.00\t1.00\t201.00\r\n"
      "3\t100.00\t2.01\t303.01\r\n"
      "Total\t300.00\t3.01\t303.01\r\n"},
+    // The largest loan the page shows, stated in full; a rate of ten places
+    // reaches the statement as the box shows it.
+    {0, "1200", "0.1", RightToLeft, "10000000000", "11419057441179.47", "10000000000.00",
+     "Loan of 11419057441179.47 at 0.10 % over 1200 months, paying 10000000000.00 a month",
+     "Total interest 580942558835.25. The last payment is 10000000014.72, not 10000000000.00: "
+     "it settles the balance the other payments leave.",
+     nullptr},
+    {2, "900", "0.1234567891", LeftToRight, "9999999999.99", "9999999999.99",
+     "9429322190177.36",
+     "Saving 9999999999.99 a month at 0.1234567891 % over 900 months, growing to "
+     "9429322190177.36",
+     "With a whole-cent saving and each month's interest credited in whole cents, the "
+     "statement ends at 9429322190175.94, 1.42 less than the page's future worth of "
+     "9429322190177.36, the formula's in double precision.",
+     nullptr},
     // The longest statement: 1200 months, every row and the total.
     {2, "1200", "7.80", LeftToRight, "200", "200.00", "73192937.28", nullptr, nullptr, nullptr},
 };
@@ -164,13 +180,8 @@ static void InspectSchedule(HWND box)
 
     // Every row: as many as the statement has months, and the total.
     int months = atoi(c.months);
-    StatementTerms terms = {};
-    terms.kind = c.tab;
-    terms.months = months;
-    terms.annualRate = AnnualRate;
-    terms.monthlyRate = MonthlyRate;
-    ParseCents(c.left, &terms.left);
-    ParseCents(c.right, &terms.right);
+    StatementTerms terms =
+        TermsOfPage(c.tab, months, ItemText(MainPanel, IDC_RATEBOX), c.left, c.right);
     Statement s;
     StartStatement(&s, terms);
     StatementRow row;

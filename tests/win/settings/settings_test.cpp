@@ -558,8 +558,9 @@ static void InspectSchedule(HWND box)
 }
 
 // The longest texts: a loan of the cap at 1000 percent (payments of ten
-// digits and more), an investment past 10^13 ("Value is too large"), the
-// saving example with its long note, and notes of three lines at 96 DPI.
+// digits and more), an investment past 10^16 ("Value is too large"), a
+// saving of the cap at a rate of ten places, with the longest note, and
+// notes of three lines at 96 DPI.
 static void CheckScheduleBox()
 {
     struct Case {
@@ -570,7 +571,7 @@ static void CheckScheduleBox()
     };
     const Case cases[] = {{0, "1200", "1000", "10000000000"},
                           {1, "60", "1000", "10000000000"},
-                          {2, "360", "7.80", "200"},
+                          {2, "900", "0.1234567891", "9999999999.99"},
                           {1, "1199", "25", "99.99"},
                           {2, "1199", "25", "1.00"}};
     for (const Case& c : cases) {

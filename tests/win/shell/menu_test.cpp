@@ -16,8 +16,14 @@ struct MenuSpec {
 };
 
 static const MenuEntry SelectionItems[] = {
-    {"&Loan", IDM_LOAN},         {"&Investment", IDM_INVESTMENT}, {"&Saving", IDM_SAVING},
-    {"Sc&hedule...", IDM_SCHEDULE}, {nullptr, 0},                {"E&xit", IDM_EXIT},
+    {"&Loan", IDM_LOAN},
+    {"&Investment", IDM_INVESTMENT},
+    {"&Saving", IDM_SAVING},
+    {"Sc&hedule...", IDM_SCHEDULE},
+    {"Solve for &Months", IDM_SOLVEMONTHS},
+    {"Solve for &Rate", IDM_SOLVERATE},
+    {nullptr, 0},
+    {"E&xit", IDM_EXIT},
 };
 static const MenuEntry EditItems[] = {
     {"Cu&t", IDM_CUT}, {"&Copy", IDM_COPY}, {"&Paste", IDM_PASTE}, {"&Delete", IDM_DELETE},
@@ -26,7 +32,7 @@ static const MenuEntry HelpItems[] = {
     {"&Help...", IDM_HELP}, {nullptr, 0}, {"&About...", IDM_ABOUT},
 };
 static const MenuSpec Menus[] = {
-    {"&Selection", SelectionItems, 6},
+    {"&Selection", SelectionItems, 8},
     {"&Edit", EditItems, 4},
     {"&Help", HelpItems, 3},
 };
@@ -310,7 +316,7 @@ static void CheckOtherCommands()
 {
     Command(IDM_SAVING);
     HWND focus = GetFocus();
-    const WORD ids[] = {0, IDOK, IDCANCEL, 40000, 40012, IDC_TABSTRIP, IDC_KEY7, 65535};
+    const WORD ids[] = {0, IDOK, IDCANCEL, 40000, 40014, IDC_TABSTRIP, IDC_KEY7, 65535};
     ArmBoxDriver(CloseByIdOk);
     for (WORD id : ids) {
         char what[48];

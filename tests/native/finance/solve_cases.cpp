@@ -1,0 +1,328 @@
+// The finance test's solving section: a table of pages solved for the term
+// or the rate, each answer checked against the same rules worked out again
+// on the exact annuities in quadruple precision (annuity.h: exact decimal
+// rates and amounts, every month tried, the rate bisected in 113 bits), and
+// the way each result moves with the term and the rate over their range.
+#include <float.h>
+#include <math.h>
+#include <quadmath.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "finance/formulas.h"
+#include "finance/solver.h"
+#include "finance/terms.h"
+#include "numtext/numtext.h"
+#include "tests/harness.h"
+#include "tests/native/finance/annuity.h"
+
+// Which way each result moves, as the pages' meaning says: with the term, a
+// payment, a present worth and a monthly saving fall, a loan and a future
+// worth rise; with the rate, a payment and a future worth rise, a loan, a
+// present worth and a monthly saving fall.
+struct PageMoves {
+    int kind;
+    int direction;
+    Kind formula;
+    bool upWithMonths;
+    bool upWithRate;
+};
+
+constexpr PageMoves Moves[] = {
+    {LoanKind, LeftToRight, Payment, false, true},
+    {LoanKind, RightToLeft, Loan, true, false},
+    {InvestmentKind, LeftToRight, Grow, true, true},
+    {InvestmentKind, RightToLeft, Discount, false, false},
+    {SavingKind, LeftToRight, SavingGrow, true, true},
+    {SavingKind, RightToLeft, SavingPay, false, false},
+};
+
+static const PageMoves& MovesOf(int kind, int direction)
+{
+    for (const PageMoves& m : Moves)
+        if (m.kind == kind && m.direction == direction)
+            return m;
+    return Moves[0];
+}
+
+// ---------------------------------------------------------------------------
+// The rules once more, on the exact annuity of decimal amounts and rates.
+
+struct Exact {
+    const PageMoves* moves;
+    Quad amount;   // x as its field shows it: capped, whole cents
+    Quad goal;     // the target in cents
+};
+
+static Quad ShownAmount(const char* typed)
+{
+    Quad q = strtoflt128(typed, nullptr);
+    if (q > static_cast<Quad>(MaxAmount))
+        q = MaxAmount;
+    return roundq(q * 100) / 100;
+}
+
+// The cents the field would show for the exact result.
+static Quad ExactCents(const Exact& e, int months, Quad rate)
+{
+    return roundq(Reference(e.moves->formula, e.amount, months, rate) * 100);
+}
+
+static bool ExactReaches(const Exact& e, int months, Quad rate)
+{
+    Quad cents = ExactCents(e, months, rate);
+    return e.moves->upWithMonths ? cents >= e.goal : cents <= e.goal;
+}
+
+// The fewest months that reach the target, every month tried.
+static int ExactMonths(const Exact& e, Quad rate)
+{
+    for (int n = 1; n <= 1200; ++n)
+        if (ExactReaches(e, n, rate))
+            return n;
+    return 1200;
+}
+
+static bool Short(const Exact& e, int months, Quad rate)
+{
+    Quad y = Reference(e.moves->formula, e.amount, months, rate);
+    Quad target = e.goal / 100;
+    return e.moves->upWithRate ? y < target : y > target;
+}
+
+// A decimal rate of `places` places written as the box writes a rate: the
+// places given, trailing zeros beyond two dropped.
+static const char* DecimalText(Quad rate, int places)
+{
+    static char text[64];
+    quadmath_snprintf(text, sizeof text, "%.*Qf", places, rate);
+    char* end = text + strlen(text);
+    while (end[-1] == '0' && end[-3] != '.')
+        *--end = '\0';
+    return text;
+}
+
+// The rate text the box should show, found on exact values: the bounds, or
+// the fewest places at which one of the two decimal rates nearest the exact
+// one gives the target (the nearer first), or the exact one to ten places.
+static const char* ExactRateText(const Exact& e, int months)
+{
+    if (!Short(e, months, static_cast<Quad>(1) / 10))
+        return "0.10";
+    if (Short(e, months, 1000))
+        return "1000.00";
+    Quad low = static_cast<Quad>(1) / 10, high = 1000;
+    for (int k = 0; k < 200; ++k) {
+        Quad middle = (low + high) / 2;
+        if (Short(e, months, middle))
+            low = middle;
+        else
+            high = middle;
+    }
+    Quad exact = low;
+    Quad scale = 1;
+    for (int places = 1; places <= 10; ++places) {
+        scale *= 10;
+        if (places < 2)
+            continue;
+        Quad below = floorq(exact * scale) / scale;
+        Quad above = (floorq(exact * scale) + 1) / scale;
+        bool belowNearer = exact - below <= above - exact;
+        Quad first = belowNearer ? below : above;
+        Quad second = belowNearer ? above : below;
+        if (ExactCents(e, months, first) == e.goal)
+            return DecimalText(first, places);
+        if (ExactCents(e, months, second) == e.goal)
+            return DecimalText(second, places);
+    }
+    Quad ten = 10000000000;
+    return DecimalText(roundq(exact * ten) / ten, 10);
+}
+
+// ---------------------------------------------------------------------------
+// The table: the fields and boxes as typed, then the box of the term solved
+// and the output field after the calculation at it.
+
+struct SolveCase {
+    const char* what;
+    int kind;
+    int direction;
+    int unknown;         // SolveForMonths or SolveForRate
+    const char* months;  // the Month box
+    const char* rate;    // the Interest Rate box
+    const char* amount;  // the input field
+    const char* target;  // the output field
+    const char* solved;  // the solved term's box afterwards
+    const char* shown;   // the output field afterwards
+};
+
+constexpr int L = LeftToRight;
+constexpr int R = RightToLeft;
+constexpr int M = SolveForMonths;
+constexpr int Rate = SolveForRate;
+
+static const SolveCase SolveCases[] = {
+    // Months: the fewest at which the result reaches the target.
+    {"loan at 700 a month", LoanKind, L, M, "360", "8", "80000", "700", "216", "699.97"},
+    {"the first month pays it", LoanKind, L, M, "360", "8", "80000", "80533.33", "1",
+     "80533.33"},
+    {"a cent short at one month", LoanKind, L, M, "360", "8", "80000", "80533.32", "2",
+     "40400.44"},
+    {"no term before the last", LoanKind, L, M, "12", "1", "80000", "105.49", "1200", "105.49"},
+    {"the interest never paid", LoanKind, L, M, "360", "8", "80000", "500", "1200", "533.52"},
+    {"loan from its payment", LoanKind, R, M, "12", "8", "587.01", "79999.77", "360",
+     "79999.77"},
+    {"future worth", InvestmentKind, L, M, "12", "7.80", "10000", "103029.25", "360",
+     "103029.25"},
+    {"present worth", InvestmentKind, R, M, "12", "6", "1000000", "100000", "462", "99834.23"},
+    {"a million saved", SavingKind, L, M, "360", "7.80", "500", "1000000", "408", "1004706.54"},
+    {"monthly saving", SavingKind, R, M, "12", "7.80", "1000000", "698.71", "360", "698.71"},
+    {"target above the cap", InvestmentKind, L, M, "12", "100", "1000", "25000000000", "202",
+     "10518297841.61"},
+    {"an amount of 0", LoanKind, L, M, "360", "8", "0", "700", nullptr, "0.00"},
+    {"a target of 0", LoanKind, L, M, "360", "8", "80000", "0.004", nullptr, "587.01"},
+    // Rates: the fewest places that give the target.
+    {"the worked example", LoanKind, L, Rate, "360", "7.80", "80000", "587.01", "8.00",
+     "587.01"},
+    {"three places", LoanKind, L, Rate, "360", "7.80", "300000", "1822.83", "6.125",
+     "1822.83"},
+    {"below the lowest rate", LoanKind, L, Rate, "360", "8", "80000", "200", "0.10", "225.58"},
+    {"beyond the highest rate", LoanKind, L, Rate, "360", "8", "80000", "70000", "1000.00",
+     "66666.67"},
+    {"a loan of 80000", LoanKind, R, Rate, "360", "7.80", "587.01", "80000", "7.99997",
+     "80000.00"},
+    {"doubled in ten years", InvestmentKind, L, Rate, "120", "7.80", "1", "2", "6.95", "2.00"},
+    {"halved in ten years", InvestmentKind, R, Rate, "120", "7.80", "2", "1", "6.95", "1.00"},
+    {"a saving's worth", SavingKind, L, Rate, "360", "5", "200", "286243.83", "7.80",
+     "286243.83"},
+    {"a saving for a million", SavingKind, R, Rate, "360", "5", "1000000", "698.71", "7.80",
+     "698.71"},
+    {"no rate of ten places", InvestmentKind, L, Rate, "1200", "8", "0.01", "10000000000",
+     "27.9515907369", "9999999999.95"},
+    {"an amount of 0", SavingKind, L, Rate, "360", "7.80", "", "1000", nullptr, "0.00"},
+};
+
+static double Typed(const char* text, int mode)
+{
+    char copy[FieldTextSize];
+    snprintf(copy, sizeof copy, "%s", text);
+    return ParseNumber(copy, mode);
+}
+
+static void CheckSolveCase(const SolveCase& c)
+{
+    int months = MonthsUsed(Typed(c.months, ParseFirstWord));
+    double rate = RateUsed(Typed(c.rate, ParseUnsigned));
+    SolveInput input = {c.kind, c.direction, Typed(c.amount, ParseUnsigned),
+                        Typed(c.target, ParseUnsigned)};
+    char box[FormatResultSize] = "";
+    bool solved;
+    if (c.unknown == SolveForMonths) {
+        solved = SolveMonths(input, rate, &months);
+        snprintf(box, sizeof box, "%s", MonthText(months));
+    } else {
+        solved = SolveRate(input, months, &rate);
+        snprintf(box, sizeof box, "%s", RateText(rate));
+    }
+    CHECK_INT(solved, c.solved != nullptr, c.what);
+    if (c.solved)
+        CHECK_TEXT(box, c.solved, c.what);
+    // The calculation at the solved term, as "Calculate It" reads the field
+    // that the solve wrote back.
+    double x = FieldAmount(input.amount);
+    CHECK_TEXT(PageResultText(c.kind, c.direction, x, months, rate, MonthlyRateOf(rate)),
+               c.shown, c.what);
+
+    // The table's answer by the rules on exact values.
+    Exact e = {&MovesOf(c.kind, c.direction), ShownAmount(c.amount),
+               roundq(ShownAmount(c.target) * 100)};
+    if (!c.solved) {
+        CHECK(e.amount == 0 || e.goal == 0);
+        return;
+    }
+    if (c.unknown == SolveForMonths) {
+        char exact[16];
+        snprintf(exact, sizeof exact, "%d", ExactMonths(e, strtoflt128(c.rate, nullptr)));
+        CHECK_TEXT(c.solved, exact, c.what);
+    } else {
+        CHECK_TEXT(c.solved, ExactRateText(e, atoi(c.months)), c.what);
+    }
+    Quad rateUsed = strtoflt128(c.unknown == SolveForRate ? c.solved : c.rate, nullptr);
+    int monthsUsed = atoi(c.unknown == SolveForMonths ? c.solved : c.months);
+    CHECK_TEXT(c.shown, QuadText(Reference(e.moves->formula, e.amount, monthsUsed, rateUsed)),
+               c.what);
+}
+
+// ---------------------------------------------------------------------------
+// Each result in double precision, as the page works it out, moves one way
+// with the term (every month count at rates across the range) and with the
+// rate (rates across the range, spaced a factor 1.0025 apart, at terms across
+// the range): never against its direction. At one month a saving's worth is
+// the saving, whatever the rate; there only its two places are held to it.
+
+constexpr double MoveAmounts[] = {0.01, 80000, 1e10};
+constexpr int MoveMonths[] = {1, 2, 3, 12, 60, 120, 360, 600, 900, 1199, 1200};
+
+static double ResultAt(const PageMoves& m, double x, int months, double rate)
+{
+    return PageFormula(m.kind, m.direction)(x, months, rate, MonthlyRateOf(rate));
+}
+
+static bool Against(bool up, double before, double after)
+{
+    return up ? after < before : after > before;
+}
+
+static void CheckMoves()
+{
+    int checked = 0;
+    for (const PageMoves& m : Moves) {
+        for (double x : MoveAmounts) {
+            int faults = 0;
+            // With the term.
+            for (double r = MinRate;; r *= 1.2) {
+                double rate = RateUsed(r);
+                double before = ResultAt(m, x, 1, rate);
+                for (int n = 2; n <= 1200; ++n, ++checked) {
+                    double after = ResultAt(m, x, n, rate);
+                    if (Against(m.upWithMonths, before, after) && faults++ < 3)
+                        printf("  %d/%d, %.17g at %.17g %%: %.17g at %d months, then %.17g\n",
+                               m.kind, m.direction, x, rate, before, n - 1, after);
+                    before = after;
+                }
+                if (rate == MaxRate)
+                    break;
+            }
+            // With the rate.
+            for (int n : MoveMonths) {
+                double before = ResultAt(m, x, n, MinRate);
+                double beforeRate = MinRate;
+                for (double r = MinRate * 1.0025;; r *= 1.0025, ++checked) {
+                    double rate = RateUsed(r);
+                    double after = ResultAt(m, x, n, rate);
+                    bool against = Against(m.upWithRate, before, after);
+                    if (n == 1 && m.kind == SavingKind)
+                        against = strcmp(FormatNumber(after, 2), FormatNumber(x, 2)) != 0;
+                    if (against && faults++ < 3)
+                        printf("  %d/%d, %.17g over %d months: %.17g at %.17g %%, then %.17g at "
+                               "%.17g %%\n", m.kind, m.direction, x, n, before, beforeRate,
+                               after, rate);
+                    before = after;
+                    beforeRate = rate;
+                    if (rate == MaxRate)
+                        break;
+                }
+            }
+            CHECK_INT(faults, 0, "a result moving against its direction");
+        }
+    }
+    CHECK(checked > 1000000);
+}
+
+void CheckSolving()
+{
+    for (const SolveCase& c : SolveCases)
+        CheckSolveCase(c);
+    CheckMoves();
+}
