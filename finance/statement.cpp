@@ -70,30 +70,43 @@ long long InterestCents(long long balanceCents, long long rate)
 
 static char CentsBuffer[24];
 
-// The digits from the last: each is what a division by ten leaves (one
-// runtime helper on i686, the one the program already uses), with the point
-// put in before the last two and at least one whole digit.
-const char* CentsText(long long cents)
+// A whole number's digits, with a point put in before the last `places`
+// (and at least one digit before it): written from the last digit, each
+// what a division by ten leaves (one runtime helper on i686, the one the
+// program already uses). Returns the shared buffer.
+static const char* DigitsText(long long value, int places)
 {
-    unsigned long long magnitude = cents < 0 ? 0 - static_cast<unsigned long long>(cents)
-                                             : static_cast<unsigned long long>(cents);
+    unsigned long long magnitude = value < 0 ? 0 - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
     char reversed[24];
     int count = 0;
     do {
         unsigned long long tenth = magnitude / 10;
         reversed[count++] = static_cast<char>('0' + (magnitude - tenth * 10));
         magnitude = tenth;
-    } while (magnitude || count < 3);
+    } while (magnitude || count < places + 1);
     int length = 0;
-    if (cents < 0)
+    if (value < 0)
         CentsBuffer[length++] = '-';
     while (count > 0) {
-        if (count == 2)
+        if (count == places)
             CentsBuffer[length++] = '.';
         CentsBuffer[length++] = reversed[--count];
     }
     CentsBuffer[length] = '\0';
     return CentsBuffer;
+}
+
+const char* CentsText(long long cents)
+{
+    return DigitsText(cents, 2);
+}
+
+// A month's number, or any count: the whole number, as the number text
+// writes it, without its work on doubles.
+static const char* CountText(long long count)
+{
+    return DigitsText(count, 0);
 }
 
 // Copies a text into a buffer of the given size, cut to fit.
@@ -313,7 +326,7 @@ const char* CellText(int kind, const StatementRow& row, int column)
 {
     Column c = ColumnsOf(kind)[column].column;
     if (c == MonthColumn)
-        return row.month ? FormatNumber(row.month, -1) : "Total";
+        return row.month ? CountText(row.month) : "Total";
     if (c == BalanceColumn && kind == LoanKind && !row.month)
         return "";  // a total of balances means nothing
     if (row.unknown & UnknownOf[c])
@@ -378,7 +391,7 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
             continue;
         }
         // The cell's text is copied first: the numbers of its place are
-        // written by the number text, whose buffer a month's number shares.
+        // written into the buffer that a month's number and an amount share.
         char value[64];
         int length = 0;
         for (; cell[length] && length < static_cast<int>(sizeof value) - 1; ++length)
@@ -387,9 +400,9 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
         if (!length)
             continue;
         out.Put("C;Y");
-        out.Put(FormatNumber(y, -1));
+        out.Put(CountText(y));
         out.Put(";X");
-        out.Put(FormatNumber(c + 1, -1));
+        out.Put(CountText(c + 1));
         bool number = IsNumberText(value);
         out.Put(number ? ";K" : ";K\"");
         out.Put(value);
@@ -460,7 +473,7 @@ static void PutTerms(TextWriter& out, const StatementTerms& terms)
     out.Put(" at ");
     out.Put(terms.rateText);
     out.Put(" % over ");
-    out.Put(FormatNumber(terms.months, -1));
+    out.Put(CountText(terms.months));
     out.Put(terms.months == 1 ? " month" : " months");
 }
 
@@ -519,7 +532,7 @@ static void LoanNote(const Statement& s, TextWriter& out)
     out.Put(".");
     if (s.month < s.terms.months) {
         out.Put(" The loan is paid off in month ");
-        out.Put(FormatNumber(s.month, -1));
+        out.Put(CountText(s.month));
         out.Put(", with a last payment of ");
         out.Put(CentsText(s.lastPayment));
         out.Put(".");

@@ -416,8 +416,8 @@ static void CheckListKeys()
 }
 
 // A menu command that rewrites the field with the focus ("Schedule..."
-// calculates the page) leaves the caret at the end of the new text: typing
-// goes on after it.
+// calculates the page, a Solve command calculates it at the term found)
+// leaves the caret at the end of the new text: typing goes on after it.
 static void CheckCaretAfterCommand()
 {
     SetTerms("360", "8");
@@ -439,6 +439,15 @@ static void CheckCaretAfterCommand()
         SetTerms("360", "8");
         SetItemText(LoanPage, IDC_LEFTFIELD, "80000");
     }
+    SetItemText(LoanPage, IDC_RIGHTFIELD, "587.01");
+    SetTerms("360", "7");
+    SetFocus(fields[3]);
+    SendMessageA(fields[3], EM_SETSEL, 0, 0);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SOLVERATE, 0), 0);
+    const WPARAM five[] = {'5'};
+    PressKeys(fields[3], five, 1);
+    CHECK_TEXT(TextOf(RateBox), "8.005", "typed after Solve for Rate");
+    SetTerms("360", "8");
 }
 
 // A label click copies the display's text, unchanged, into its box; the

@@ -558,9 +558,10 @@ static void InspectSchedule(HWND box)
 }
 
 // The longest texts: a loan of the cap at 1000 percent (payments of ten
-// digits and more), an investment past 10^16 ("Value is too large"), a
-// saving of the cap at a rate of ten places, with the longest note, and
-// notes of three lines at 96 DPI.
+// digits and more, with a loan's longest note), an investment past 10^16
+// ("Value is too large"), an investment of the cap growing to almost 10^16
+// (an investment's longest note), a saving of the cap at a rate of ten
+// places (the longest note), and notes of three lines at 96 DPI.
 static void CheckScheduleBox()
 {
     struct Case {
@@ -571,6 +572,7 @@ static void CheckScheduleBox()
     };
     const Case cases[] = {{0, "1200", "1000", "10000000000"},
                           {1, "60", "1000", "10000000000"},
+                          {1, "22", "1000", "10000000000"},
                           {2, "900", "0.1234567891", "9999999999.99"},
                           {1, "1199", "25", "99.99"},
                           {2, "1199", "25", "1.00"}};
