@@ -2,6 +2,8 @@
 #include "finance/statement.h"
 
 #include "finance/twoword.h"
+#include "numtext/numtext.h"
+#include "runtime/runtime.h"
 
 // Reads a decimal number with at most `places` places (fewer, or none, are
 // taken too) as a whole number of units of 10^-places. Returns false for
@@ -68,30 +70,43 @@ long long InterestCents(long long balanceCents, long long rate)
 
 static char CentsBuffer[24];
 
-// The digits from the last: each is what a division by ten leaves (one
-// runtime helper on i686, the one the program already uses), with the point
-// put in before the last two and at least one whole digit.
-const char* CentsText(long long cents)
+// A whole number's digits, with a point put in before the last `places`
+// (and at least one digit before it): written from the last digit, each
+// what a division by ten leaves (one runtime helper on i686, the one the
+// program already uses). Returns the shared buffer.
+static const char* DigitsText(long long value, int places)
 {
-    unsigned long long magnitude = cents < 0 ? 0 - static_cast<unsigned long long>(cents)
-                                             : static_cast<unsigned long long>(cents);
+    unsigned long long magnitude = value < 0 ? 0 - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
     char reversed[24];
     int count = 0;
     do {
         unsigned long long tenth = magnitude / 10;
         reversed[count++] = static_cast<char>('0' + (magnitude - tenth * 10));
         magnitude = tenth;
-    } while (magnitude || count < 3);
+    } while (magnitude || count < places + 1);
     int length = 0;
-    if (cents < 0)
+    if (value < 0)
         CentsBuffer[length++] = '-';
     while (count > 0) {
-        if (count == 2)
+        if (count == places)
             CentsBuffer[length++] = '.';
         CentsBuffer[length++] = reversed[--count];
     }
     CentsBuffer[length] = '\0';
     return CentsBuffer;
+}
+
+const char* CentsText(long long cents)
+{
+    return DigitsText(cents, 2);
+}
+
+// A month's number, or any count: the whole number, as the number text
+// writes it, without its work on doubles.
+static const char* CountText(long long count)
+{
+    return DigitsText(count, 0);
 }
 
 // Copies a text into a buffer of the given size, cut to fit.
@@ -220,6 +235,9 @@ static void AddToTotal(StatementRow* total, unsigned bit, long long* sum, long l
 
 bool NextStatementRow(Statement* s, StatementRow* row)
 {
+    // Between two rows the box runs the list's messages, and other code
+    // loaded into the process may change the control state on the way.
+    LoadFpuControl();
     if (s->ended || s->month >= s->terms.months)
         return false;
     *row = StatementRow{};
@@ -308,7 +326,7 @@ const char* CellText(int kind, const StatementRow& row, int column)
 {
     Column c = ColumnsOf(kind)[column].column;
     if (c == MonthColumn)
-        return row.month ? FormatNumber(row.month, -1) : "Total";
+        return row.month ? CountText(row.month) : "Total";
     if (c == BalanceColumn && kind == LoanKind && !row.month)
         return "";  // a total of balances means nothing
     if (row.unknown & UnknownOf[c])
@@ -338,30 +356,71 @@ struct TextWriter {
     }
 };
 
-static int WriteLine(int kind, const StatementRow* row, char* line)
+// Whether a cell's text is a number: digits with a point, or a minus sign
+// before them ("587.01", "-0.01", "12").
+static bool IsNumberText(const char* text)
+{
+    if (*text == '-')
+        ++text;
+    bool digits = false;
+    for (; *text; ++text) {
+        if (*text >= '0' && *text <= '9')
+            digits = true;
+        else if (*text != '.')
+            return false;
+    }
+    return digits;
+}
+
+// One line of the table, or one row of SYLK records (row y of the sheet):
+// the column names (row null) or a row's cells.
+static int WriteLine(int kind, const StatementRow* row, int form, int y, char* line)
 {
     TextWriter out{line, StatementLineSize, 0};
+    line[0] = '\0';
     int columns = StatementColumns(kind);
     // The total row of a loan has no balance: no empty field at its end.
     if (row && !row->month && kind == LoanKind)
         --columns;
     for (int c = 0; c < columns; ++c) {
-        if (c)
-            out.Put("\t");
-        out.Put(row ? CellText(kind, *row, c) : StatementColumnName(kind, c));
+        const char* cell = row ? CellText(kind, *row, c) : StatementColumnName(kind, c);
+        if (form == TabSeparatedTable) {
+            if (c)
+                out.Put("\t");
+            out.Put(cell);
+            continue;
+        }
+        // The cell's text is copied first: the numbers of its place are
+        // written into the buffer that a month's number and an amount share.
+        char value[64];
+        int length = 0;
+        for (; cell[length] && length < static_cast<int>(sizeof value) - 1; ++length)
+            value[length] = cell[length];
+        value[length] = '\0';
+        if (!length)
+            continue;
+        out.Put("C;Y");
+        out.Put(CountText(y));
+        out.Put(";X");
+        out.Put(CountText(c + 1));
+        bool number = IsNumberText(value);
+        out.Put(number ? ";K" : ";K\"");
+        out.Put(value);
+        out.Put(number ? "\r\n" : "\"\r\n");
     }
-    out.Put("\r\n");
+    if (form == TabSeparatedTable)
+        out.Put("\r\n");
     return out.length;
 }
 
 int StatementHeaderLine(int kind, char* line)
 {
-    return WriteLine(kind, nullptr, line);
+    return WriteLine(kind, nullptr, TabSeparatedTable, 0, line);
 }
 
 int StatementLine(int kind, const StatementRow& row, char* line)
 {
-    return WriteLine(kind, &row, line);
+    return WriteLine(kind, &row, TabSeparatedTable, 0, line);
 }
 
 // Adds a line to the table at *size, or only counts its bytes when text is
@@ -375,20 +434,34 @@ static void AddLine(char* text, unsigned long* size, const char* line, int lengt
     *size += length;
 }
 
-// Each line is made in a buffer of its own first.
-unsigned long StatementTable(const StatementTerms& terms, char* text)
+static void AddText(char* text, unsigned long* size, const char* part)
+{
+    int length = 0;
+    while (part[length])
+        ++length;
+    AddLine(text, size, part, length);
+}
+
+// Each line is made in a buffer of its own first. SYLK opens with the
+// program's name and ends with its end record.
+unsigned long StatementTable(const StatementTerms& terms, int form, char* text)
 {
     int kind = terms.kind;
     char line[StatementLineSize];
     unsigned long size = 0;
-    AddLine(text, &size, line, StatementHeaderLine(kind, line));
+    int y = 1;
+    if (form == SylkTable)
+        AddText(text, &size, "ID;PLedgerly\r\n");
+    AddLine(text, &size, line, WriteLine(kind, nullptr, form, y++, line));
     Statement statement;
     StartStatement(&statement, terms);
     StatementRow row;
     while (NextStatementRow(&statement, &row))
-        AddLine(text, &size, line, StatementLine(kind, row, line));
+        AddLine(text, &size, line, WriteLine(kind, &row, form, y++, line));
     FinishStatement(statement, &row);
-    AddLine(text, &size, line, StatementLine(kind, row, line));
+    AddLine(text, &size, line, WriteLine(kind, &row, form, y, line));
+    if (form == SylkTable)
+        AddText(text, &size, "E\r\n");
     if (text)
         text[size] = '\0';
     return size + 1;
@@ -400,7 +473,7 @@ static void PutTerms(TextWriter& out, const StatementTerms& terms)
     out.Put(" at ");
     out.Put(terms.rateText);
     out.Put(" % over ");
-    out.Put(FormatNumber(terms.months, -1));
+    out.Put(CountText(terms.months));
     out.Put(terms.months == 1 ? " month" : " months");
 }
 
@@ -459,7 +532,7 @@ static void LoanNote(const Statement& s, TextWriter& out)
     out.Put(".");
     if (s.month < s.terms.months) {
         out.Put(" The loan is paid off in month ");
-        out.Put(FormatNumber(s.month, -1));
+        out.Put(CountText(s.month));
         out.Put(", with a last payment of ");
         out.Put(CentsText(s.lastPayment));
         out.Put(".");
@@ -512,6 +585,7 @@ static void WorthNote(const Statement& s, TextWriter& out)
 
 void StatementNote(const Statement& statement, char* text)
 {
+    LoadFpuControl();
     TextWriter out{text, StatementTextSize, 0};
     text[0] = '\0';
     if (statement.terms.kind == LoanKind)

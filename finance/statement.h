@@ -109,15 +109,20 @@ const char* CellText(int kind, const StatementRow& row, int column);
 
 // One line of the copied table, with its CR LF, into a buffer of this size;
 // returns the length written.
-constexpr int StatementLineSize = 128;
+constexpr int StatementLineSize = 256;
 int StatementHeaderLine(int kind, char* line);
 int StatementLine(int kind, const StatementRow& row, char* line);
 
-// The whole table as copied for a spreadsheet, tab-separated: the header
-// line, one line per month, the total line, and a closing zero. Writes it
-// into text, or only counts its bytes when text is null; returns the size
-// with the closing zero either way.
-unsigned long StatementTable(const StatementTerms& terms, char* text);
+// The forms the whole table is copied in: text with the fields between tabs,
+// each line ended by CR LF, as a spreadsheet pastes it; and SYLK, a cell
+// record per field (numbers with a point whatever the spreadsheet's
+// language, texts quoted), which spreadsheets read as cells of numbers.
+enum TableForm : int { TabSeparatedTable, SylkTable };
+
+// The whole table in a form: the header, one line or row per month, the
+// total, and a closing zero. Writes it into text, or only counts its bytes
+// when text is null; returns the size with the closing zero either way.
+unsigned long StatementTable(const StatementTerms& terms, int form, char* text);
 
 // The line above the table and the note below it, after the statement has
 // ended, into a buffer of this size: room for the page's longest texts.

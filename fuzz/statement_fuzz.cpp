@@ -1,8 +1,7 @@
-// The month-by-month statement on any terms within the program's limits:
-// every page, 1 to 1200 months, a rate of 0.1 to 1000 percent with up to ten
-// places, and amounts below the statement's limit, read from the texts the
-// boxes and the page would show. Each check below takes the terms; add more
-// to Checks.
+// The month-by-month statement and its copied tables on any terms within
+// the program's limits: every page, 1 to 1200 months, a rate of 0.1 to 1000
+// percent with up to ten places, and amounts below the statement's limit,
+// read from the texts the boxes and the page would show.
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -29,11 +28,14 @@ static long long Amount(const uint8_t* data, size_t size, size_t* at)
     return static_cast<long long>(value % static_cast<uint64_t>(StatementLimitCents));
 }
 
-static StatementTerms Decode(const uint8_t* data, size_t size)
+static StatementTerms Decode(const uint8_t* data, size_t size, size_t* position)
 {
-    size_t at = 0;
+    size_t at = *position;
     int kind = static_cast<int>(Take(data, size, &at, 1) % PageKindCount);
-    int months = 1 + static_cast<int>(Take(data, size, &at, 2) % 1200);
+    // Terms of every length, short ones as often as long ones in their
+    // binary size, so a run goes through many statements.
+    int bits = static_cast<int>(Take(data, size, &at, 1) % 12);
+    int months = 1 + static_cast<int>((Take(data, size, &at, 2) & ((1u << bits) - 1)) % 1200);
     const uint64_t lowest = RateUnitsPerPercent / 10;
     uint64_t rate = lowest + Take(data, size, &at, 8) % (MaxRateUnits - lowest + 1);
     long long left = Amount(data, size, &at);
@@ -44,41 +46,114 @@ static StatementTerms Decode(const uint8_t* data, size_t size)
              static_cast<unsigned long long>(rate % RateUnitsPerPercent));
     char leftText[FieldTextSize];
     snprintf(leftText, sizeof leftText, "%s", CentsText(left));
+    *position = at;
     return TermsOfPage(kind, months, rateText, leftText, CentsText(right));
 }
 
-// Each month's interest, where known, is the balance before it times the
-// rate over 1200 percent-months, exactly, rounded half up.
-static void CheckInterest(const StatementTerms& terms)
+static void Fail(const StatementTerms& terms, int month, const char* what)
+{
+    fprintf(stderr, "page %d, %d months at %s %%, %s and %s: month %d: %s\n", terms.kind,
+            terms.months, terms.rateText, terms.leftText, terms.rightText, month, what);
+    abort();
+}
+
+// One pass over the statement. Each month's interest, where known, is the
+// balance before it times the rate over 1200 percent-months, exactly,
+// rounded half up. Every known row adds up: a loan's payment is its
+// interest and principal, and its balance falls by the principal; a worth
+// grows by the interest and the saving. The totals are the sums of their
+// columns, and a loan whose statement is known ends at 0.00. The heading
+// and the note stay within their buffers.
+static void CheckStatement(const StatementTerms& terms)
 {
     const Wide divisor = static_cast<Wide>(1200) * RateUnitsPerPercent;
+    bool loan = terms.kind == LoanKind;
+    long long saving = terms.kind == SavingKind ? terms.left : 0;
     Statement s;
     StartStatement(&s, terms);
     long long before = terms.kind == SavingKind ? 0 : terms.left;
     bool known = true;
+    Wide sums[3] = {};
+    unsigned unknown = 0;
+    int rows = 0;
     StatementRow row;
     while (NextStatementRow(&s, &row)) {
+        if (row.month != ++rows)
+            Fail(terms, row.month, "months out of order");
         if (!(row.unknown & InterestUnknown)) {
             Wide product = static_cast<Wide>(before) * static_cast<Wide>(terms.rate);
             long long exact = static_cast<long long>((2 * product + divisor) / (2 * divisor));
-            if (!known || row.interest != exact) {
-                fprintf(stderr, "month %d: interest %lld on %lld at %s %%, exact %lld\n",
-                        row.month, row.interest, before, terms.rateText, exact);
-                abort();
-            }
+            if (!known || row.interest != exact)
+                Fail(terms, row.month, "the interest is not the exact product rounded half up");
         }
+        if (!(row.unknown & (BalanceUnknown | InterestUnknown))) {
+            if (loan && (row.payment != row.interest + row.principal ||
+                         row.balance != before - row.principal))
+                Fail(terms, row.month, "a loan's row does not add up");
+            if (!loan && (row.payment != saving || row.balance != before + row.interest + saving))
+                Fail(terms, row.month, "a worth's row does not add up");
+            if (row.interest < 0 || row.balance < 0)
+                Fail(terms, row.month, "a negative interest or balance");
+        }
+        unknown |= row.unknown;
+        sums[0] += static_cast<Wide>(row.payment);
+        sums[1] += static_cast<Wide>(row.interest);
+        sums[2] += static_cast<Wide>(row.principal);
         known = !(row.unknown & BalanceUnknown);
         before = row.balance;
     }
+    if (rows < 1 || rows > terms.months || (!loan && rows != terms.months))
+        Fail(terms, rows, "a statement of no month or of other than its months");
+    StatementRow total;
+    FinishStatement(s, &total);
+    const unsigned bits[3] = {PaymentUnknown, InterestUnknown, PrincipalUnknown};
+    const long long totals[3] = {total.payment, total.interest, total.principal};
+    for (int c = 0; c < 3; ++c) {
+        if (!(total.unknown & bits[c]) &&
+            ((unknown & bits[c]) || sums[c] != static_cast<Wide>(totals[c])))
+            Fail(terms, 0, "a total is not the sum of its column");
+    }
+    if (loan && !(total.unknown & BalanceUnknown) && before != 0)
+        Fail(terms, rows, "a known loan does not end at 0.00");
+
+    char* text = static_cast<char*>(malloc(StatementTextSize));
+    StatementHeading(terms, text);
+    if (strlen(text) >= static_cast<size_t>(StatementTextSize))
+        Fail(terms, 0, "a heading past its buffer");
+    StatementNote(s, text);
+    if (strlen(text) >= static_cast<size_t>(StatementTextSize))
+        Fail(terms, 0, "a note past its buffer");
+    free(text);
 }
 
-using Check = void (*)(const StatementTerms&);
-static const Check Checks[] = {CheckInterest};
+// The copied table in a form: the counting pass and the writing pass agree,
+// the text is as long as counted and ends as its form does, and nothing is
+// written past it (the block is exactly as large as counted, so
+// AddressSanitizer sees a byte past it).
+static void CheckTable(const StatementTerms& terms, int form)
+{
+    unsigned long counted = StatementTable(terms, form, nullptr);
+    char* text = static_cast<char*>(malloc(counted));
+    unsigned long written = StatementTable(terms, form, text);
+    if (written != counted || strlen(text) + 1 != counted)
+        Fail(terms, 0, "the counting and the writing pass disagree");
+    const char* end = form == SylkTable ? "\r\nE\r\n" : "\r\n";
+    size_t ending = strlen(end);
+    if (counted < ending + 1 || strcmp(text + counted - 1 - ending, end) != 0)
+        Fail(terms, 0, "a table that does not end as its form does");
+    if (form == SylkTable && strncmp(text, "ID;P", 4) != 0)
+        Fail(terms, 0, "SYLK that does not start with its ID record");
+    free(text);
+}
 
+// The terms, and the form of the table checked with them: one form an
+// input, so that each run goes through the statement three times only.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    StatementTerms terms = Decode(data, size);
-    for (Check check : Checks)
-        check(terms);
+    size_t at = 0;
+    StatementTerms terms = Decode(data, size, &at);
+    int form = Take(data, size, &at, 1) % 2 ? SylkTable : TabSeparatedTable;
+    CheckStatement(terms);
+    CheckTable(terms, form);
     return 0;
 }

@@ -1,5 +1,6 @@
 // What every page field and term box answers alike: the keys of a dialog,
-// which they drop, and the calculator display sent into them.
+// which they drop, the calculator display sent into them, and their texts
+// rewritten by a calculation.
 #include "keypad/display.h"
 #include "panel/parts.h"
 
@@ -35,4 +36,19 @@ void SendDisplayInto(HWND parent, int id)
     char text[FieldTextSize];
     ReadDisplay(text);
     SetDlgItemTextA(parent, id, text);
+}
+
+void RewriteField(HWND parent, int id, const char* text)
+{
+    HWND field = GetDlgItem(parent, id);
+    SetWindowTextA(field, text);
+    // A field, or a term box's edit field, with the focus: the caret goes
+    // to the end, where typing goes on (the edit control puts it at the
+    // start of a text it is given).
+    HWND focus = GetFocus();
+    if (!focus || (focus != field && GetParent(focus) != field))
+        return;
+    int length = GetWindowTextLengthA(focus);
+    SendMessageA(focus, EM_SETSEL, length, length);
+    SendMessageA(focus, EM_SCROLLCARET, 0, 0);
 }

@@ -48,6 +48,7 @@ struct WatchedText {
     int plainMargin;   // the edit field's own right margin
     int margin;        // its right margin now
     bool marked;       // the mark shows
+    bool given;        // a text set while the field had the focus, not typed
 };
 
 // Two fields on each of the three pages, the two term boxes, the display.
@@ -249,7 +250,10 @@ static int MarkLeft(const WatchedText& w)
 // edit field has the focus the mark stands aside, so the end of the text
 // can be read and edited; once it loses the focus, the field shows the text
 // from its start, as many characters whole as fit left of the mark: its
-// right margin ends the text there. The display never has the focus.
+// right margin ends the text there. A text the field was given while it had
+// the focus (a step through a term box's list, an item chosen from it, a
+// label click) is shown so too, until the user edits it. The display never
+// has the focus.
 void ShowLongText(HWND field)
 {
     WatchedText* w = FindWatched(field);
@@ -260,7 +264,8 @@ void ShowLongText(HWND field)
     // (Windows 95 shares a small cache of them among all programs).
     FontDc f = GetFontDc(field);
     bool fits = TextExtent(f.dc, LongText, length).cx <= w->textRight - w->textLeft;
-    bool marked = !fits && GetFocus() != field;
+    bool focused = GetFocus() == field;
+    bool marked = !fits && (!focused || w->given);
     int whole = 0;  // the width of the characters shown left of the mark
     if (marked && w->edit)
         WholeCharacters(f.dc, LongText, length, MarkLeft(*w) - w->textLeft, &whole);
@@ -279,10 +284,12 @@ void ShowLongText(HWND field)
             SendMessageA(field, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, margin));
             InvalidateRect(field, nullptr, TRUE);
         }
-        if (marked) {
+        // Without the focus the caret goes to the start; with it, the
+        // selection stays as given, the caret at its start.
+        if (marked && !focused)
             SendMessageA(field, EM_SETSEL, 0, 0);
+        if (marked)
             SendMessageA(field, EM_SCROLLCARET, 0, 0);
-        }
     } else if (marked || changed) {
         // The display drew the text as a whole: again, as far as it shows.
         InvalidateRect(field, nullptr, TRUE);
@@ -290,6 +297,23 @@ void ShowLongText(HWND field)
     }
     ShowWindow(w->mark, marked ? SW_SHOWNA : SW_HIDE);
     RepaintLongTextMark(field);
+}
+
+void ShowGivenText(HWND field, bool given)
+{
+    WatchedText* w = FindWatched(field);
+    if (!w)
+        return;
+    bool was = w->given;
+    w->given = given && GetFocus() == field;
+    if (w->given != was || given)
+        ShowLongText(field);
+}
+
+bool MarksGivenText(HWND field)
+{
+    WatchedText* w = FindWatched(field);
+    return w && w->given && w->marked;
 }
 
 // Paints the marked display: its text from the start, as many characters

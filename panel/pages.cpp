@@ -35,7 +35,7 @@ static double ReadAmount(HWND page, int field)
 static double ShowAmount(HWND page, int field)
 {
     double amount = ReadAmount(page, field);
-    SetDlgItemTextA(page, field, FormatNumber(amount, 2));
+    RewriteField(page, field, FormatNumber(amount, 2));
     return amount;
 }
 
@@ -59,8 +59,8 @@ static void CalculateIt(HWND page, int kind)
     int direction = ReadDirection(page);
     ReadTerms(MainPanel);
     double amount = ShowAmount(page, InputField(direction));
-    SetDlgItemTextA(page, OutputField(direction),
-                    PageResultText(kind, direction, amount, Months, AnnualRate, MonthlyRate));
+    RewriteField(page, OutputField(direction),
+                 PageResultText(kind, direction, amount, Months, AnnualRate, MonthlyRate));
 }
 
 // Solves the page for its term or its rate: the terms and both fields are

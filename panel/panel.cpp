@@ -193,11 +193,16 @@ static void ClearStalePress(LRESULT selected)
 // until the user presses a key that moves it, and hide them again when a
 // dialog such as a new page is created after a mouse click. The program is
 // used with the mouse and the keyboard alike, and the focus moves to the "7"
-// key after every switch, so the rectangle shows it there. Windows 95, 98
-// and NT 4 know no keyboard-cue state and ignore the message.
+// key after every switch, so the rectangle shows it there. The main window
+// passes the change down its tree of windows; the panel gets it directly
+// too, since the tree view between them need not pass it on. Windows 95, 98
+// and NT 4 know no keyboard-cue state and ignore both messages.
 void ShowKeyboardCues()
 {
-    SendMessageA(GetParent(PanelHost), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    WPARAM show = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+    SendMessageA(GetParent(PanelHost), WM_CHANGEUISTATE, show, 0);
+    if (MainPanel)
+        SendMessageA(MainPanel, WM_UPDATEUISTATE, show, 0);
 }
 
 static void SelectPage()

@@ -49,6 +49,9 @@ LRESULT FieldMessage(WNDPROC plain, HWND edit, UINT message, WPARAM wParam, LPAR
 // A label click: the calculator display's text, unchanged, into a field or
 // term box of the given window.
 void SendDisplayInto(HWND parent, int id);
+// A field's or term box's text written by a calculation; where the focus is
+// in it, the caret stands at the end of the new text.
+void RewriteField(HWND parent, int id, const char* text);
 
 // Controls too narrow for their text (longtext.cpp): a mark and a tip, on
 // the page fields, the term boxes' edit fields and the calculator display.
@@ -57,6 +60,12 @@ void AddLongTextMark(HWND field, HWND holder);
 void AddDisplayMark(HWND display);
 void AddLongTextMarks(HWND page);
 void ShowLongText(HWND field);
+// A text set into an edit field that has the focus (given true), shown from
+// its first character and marked where it does not fit, until the user edits
+// it or moves the caret (given false: shown as typed again); whether such a
+// text is shown marked now.
+void ShowGivenText(HWND field, bool given);
+bool MarksGivenText(HWND field);
 void ShowPageLongText(HWND page, int id);
 void RepaintLongTextMark(HWND field);
 bool PaintMarkedDisplay(HWND display);

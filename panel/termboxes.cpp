@@ -54,8 +54,8 @@ void PeekTerms(HWND panel, int* months, double* annualRate)
 void ReadTerms(HWND panel)
 {
     PeekTerms(panel, &Months, &AnnualRate);
-    SetDlgItemTextA(panel, IDC_MONTHBOX, MonthText(Months));
-    SetDlgItemTextA(panel, IDC_RATEBOX, RateText(AnnualRate));
+    RewriteField(panel, IDC_MONTHBOX, MonthText(Months));
+    RewriteField(panel, IDC_RATEBOX, RateText(AnnualRate));
     MonthlyRate = MonthlyRateOf(AnnualRate);
 }
 
@@ -165,19 +165,44 @@ static int CaretIndex(HWND edit)
     return static_cast<int>(end);
 }
 
+// Whether an edit field's selection request takes its whole text.
+static bool SelectsAll(HWND edit, WPARAM from, LPARAM to)
+{
+    int length = GetWindowTextLengthA(edit);
+    return from == 0 && (static_cast<int>(to) < 0 || static_cast<int>(to) >= length);
+}
+
+// Keys that change a term box's text or move its caret; Enter, Esc, Tab,
+// the arrows that step through the list and the shift keys do neither.
+static bool EditsText(UINT message, WPARAM key)
+{
+    if (message == WM_CHAR)
+        return key >= ' ' || key == '\b';
+    return key == VK_LEFT || key == VK_RIGHT || key == VK_HOME || key == VK_END ||
+           key == VK_DELETE;
+}
+
 // The edit field of a term box. Up and Down on a closed box step through its
 // list from the selected item: the list is built afresh from the box's text
 // first, so they step from what the box holds now, not from the list of an
-// earlier drop-down. Enter, Esc and Tab do nothing. A text too wide for the
-// box is marked once it is set or the box loses the focus, as on the pages.
-// A box that loses the focus keeps no selection (Wine's combo box would
-// leave it shown, so that two fields look active): it shrinks to the caret.
+// earlier drop-down. Enter and Esc close a dropped list, as the combo box's
+// edit field passes them on to it; otherwise, and Tab always, they do
+// nothing. A text too wide for the box is marked once the box loses the
+// focus, as on the pages, and also while it has it where the text was set
+// rather than typed: the box selects a stepped or chosen item whole with
+// the caret at its end, which would show only its tail; the caret goes to
+// its start instead, so it reads from its first character. Any key, click
+// or edit of the user's shows it as typed again. A box that loses the focus
+// keeps no selection (Wine's combo box would leave it shown, so that two
+// fields look active): it shrinks to the caret.
 static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND box = GetParent(edit);
     WNDPROC original = box == RateBox ? RateEditProc : MonthEditProc;
     switch (message) {
     case WM_KEYDOWN:
+        if (EditsText(message, wParam))
+            ShowGivenText(edit, false);
         if ((wParam == VK_UP || wParam == VK_DOWN) &&
             !SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
             if (box == RateBox)
@@ -186,6 +211,26 @@ static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPA
                 return 0;
         }
         return CallWindowProcA(original, edit, message, wParam, lParam);
+    case WM_CHAR:
+        if (EditsText(message, wParam))
+            ShowGivenText(edit, false);
+        if ((wParam == '\r' || wParam == '\x1b') && SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0))
+            return CallWindowProcA(original, edit, message, wParam, lParam);
+        return FieldMessage(original, edit, message, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CLEAR:
+        ShowGivenText(edit, false);
+        return CallWindowProcA(original, edit, message, wParam, lParam);
+    case EM_SETSEL:
+        if (MarksGivenText(edit) && SelectsAll(edit, wParam, lParam)) {
+            LRESULT result = CallWindowProcA(original, edit, message, GetWindowTextLengthA(edit), 0);
+            ShowGivenText(edit, true);
+            return result;
+        }
+        ShowGivenText(edit, false);
+        return CallWindowProcA(original, edit, message, wParam, lParam);
     case WM_KILLFOCUS: {
         int caret = CaretIndex(edit);
         LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
@@ -193,9 +238,14 @@ static LRESULT CALLBACK TermEditProc(HWND edit, UINT message, WPARAM wParam, LPA
         ShowLongText(edit);
         return result;
     }
-    case WM_SETTEXT:
+    case WM_SETTEXT: {
+        LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+        ShowGivenText(edit, true);
+        return result;
+    }
     case WM_SETFOCUS: {
         LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+        ShowGivenText(edit, false);
         ShowLongText(edit);
         return result;
     }

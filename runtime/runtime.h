@@ -50,16 +50,18 @@ constexpr unsigned int SseControlWord = 0x1F80;
 // piece of work that computes. Pending exception flags are cleared first:
 // loading masks over a set flag is harmless, but a later unmask by such
 // code would fire it. The i686 build runs on processors without SSE, so
-// only the x86_64 build touches the SSE register.
+// only the x86_64 build touches the SSE register. Each load says it touches
+// memory, so the compiler moves no load or store of a computed value across
+// it.
 inline void LoadFpuControl()
 {
 #if defined(__i386__) || defined(__x86_64__)
     unsigned short cw = FpuControlWord;
-    __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(cw));
+    __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(cw) : "memory");
 #endif
 #if defined(__x86_64__)
     unsigned int csr = SseControlWord;
-    __asm__ volatile("ldmxcsr %0" : : "m"(csr));
+    __asm__ volatile("ldmxcsr %0" : : "m"(csr) : "memory");
 #endif
 }
 
@@ -82,13 +84,13 @@ inline unsigned short SetFpuPrecision(unsigned short precision)
 {
     unsigned short old = ReadFpuControl();
     unsigned short cw = static_cast<unsigned short>((old & ~FpuPrecisionMask) | precision);
-    __asm__ volatile("fldcw %0" : : "m"(cw));
+    __asm__ volatile("fldcw %0" : : "m"(cw) : "memory");
     return old;
 }
 
 inline void RestoreFpuControl(unsigned short cw)
 {
-    __asm__ volatile("fldcw %0" : : "m"(cw));
+    __asm__ volatile("fldcw %0" : : "m"(cw) : "memory");
 }
 #endif
 

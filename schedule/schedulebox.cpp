@@ -62,43 +62,175 @@ static void AddRow(HWND list, int index, int kind, const StatementRow& row, Colu
     }
 }
 
-// Moves a control of the box right, or makes it wider, by some pixels.
-static void ShiftControl(HWND box, int id, int right, int wider)
+// A control's rectangle in the box's client coordinates.
+static RECT PlaceOf(HWND box, int id)
 {
-    HWND control = GetDlgItem(box, id);
     RECT r;
-    GetWindowRect(control, &r);
+    GetWindowRect(GetDlgItem(box, id), &r);
     MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
-    SetWindowPos(control, nullptr, r.left + right, r.top, r.right - r.left + wider,
-                 r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return r;
 }
 
-// Where the columns need more room than the list has, the box grows wider by
-// the difference (up to the work area), the list, the heading and the note
-// with it, and the buttons move right; it stays centred.
-static void WidenFor(HWND box, HWND list, int columnsWidth, int listBorder)
+// Moves a control of the box right and down, and makes it wider and
+// taller, by some pixels.
+static void ShiftControl(HWND box, int id, int right, int down, int wider, int taller)
 {
-    RECT frame, listFrame, work;
-    GetWindowRect(box, &frame);
-    GetWindowRect(list, &listFrame);
+    RECT r = PlaceOf(box, id);
+    SetWindowPos(GetDlgItem(box, id), nullptr, r.left + right, r.top + down,
+                 r.right - r.left + wider, r.bottom - r.top + taller,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The box's controls from top to bottom: each lies wholly below the one
+// before it, and the two buttons side by side at the bottom.
+constexpr int StackedControls[] = {IDC_SCHEDULEHEADING, IDC_SCHEDULELIST, IDC_SCHEDULENOTE,
+                                   IDC_SCHEDULECOPY, IDOK};
+
+// Makes a control taller (or, by a negative amount, shorter) and moves every
+// control below it down (or up) with it.
+static void Stretch(HWND box, int id, int taller)
+{
+    bool below = false;
+    for (int other : StackedControls) {
+        if (below)
+            ShiftControl(box, other, 0, taller, 0, 0);
+        else if (other == id)
+            ShiftControl(box, id, 0, 0, 0, taller);
+        below = below || other == id;
+    }
+}
+
+// The lines a static's texts need at its width, word-wrapped in its font as
+// the static draws them: the height of the tallest text.
+static int TextHeight(HWND control, const char* const* texts, int count)
+{
+    RECT client;
+    GetClientRect(control, &client);
+    FontDc f = GetFontDc(control);
+    int height = 0;
+    for (int i = 0; i < count; ++i) {
+        RECT need = {0, 0, client.right, 0};
+        DrawTextA(f.dc, texts[i], -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        if (need.bottom > height)
+            height = need.bottom;
+    }
+    ReleaseFontDc(f);
+    return height;
+}
+
+// A static grown down to the lines its texts need, never shrunk.
+static int GrowToText(HWND box, int id, const char* const* texts, int count)
+{
+    HWND control = GetDlgItem(box, id);
+    RECT client;
+    GetClientRect(control, &client);
+    int taller = TextHeight(control, texts, count) - client.bottom;
+    if (taller <= 0)
+        return 0;
+    Stretch(box, id, taller);
+    return taller;
+}
+
+using MonitorFromWindowCall = HMONITOR(WINAPI*)(HWND, DWORD);
+using GetMonitorInfoCall = BOOL(WINAPI*)(HMONITOR, MONITORINFO*);
+
+// The work area of the monitor the owner lies on. Windows 98 and 2000 and
+// later have several monitors and say which one a window is on; Windows 95
+// and NT 4 have neither call, and one screen, whose work area the system
+// gives.
+static RECT OwnerWorkArea(HWND owner)
+{
+    RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    int needed = columnsWidth + GetSystemMetrics(SM_CXVSCROLL) + listBorder;
-    int grow = needed - (listFrame.right - listFrame.left);
-    int room = (work.right - work.left) - (frame.right - frame.left);
-    if (grow > room)
-        grow = room;
-    if (grow <= 0)
-        return;
-    ShiftControl(box, IDC_SCHEDULEHEADING, 0, grow);
-    ShiftControl(box, IDC_SCHEDULELIST, 0, grow);
-    ShiftControl(box, IDC_SCHEDULENOTE, 0, grow);
-    ShiftControl(box, IDC_SCHEDULECOPY, grow, 0);
-    ShiftControl(box, IDOK, grow, 0);
-    int left = frame.left - grow / 2;
-    if (left < work.left)
-        left = work.left;
-    SetWindowPos(box, nullptr, left, frame.top, frame.right - frame.left + grow,
-                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    HMODULE user = GetModuleHandleA("user32.dll");
+    if (!user)
+        return work;
+    // Through a call without parameters: the type every procedure address
+    // may be converted through.
+    auto monitorOf = reinterpret_cast<MonitorFromWindowCall>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user, "MonitorFromWindow")));
+    auto infoOf = reinterpret_cast<GetMonitorInfoCall>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user, "GetMonitorInfoA")));
+    if (!monitorOf || !infoOf)
+        return work;
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    HMONITOR monitor = monitorOf(owner, MONITOR_DEFAULTTONEAREST);
+    if (monitor && infoOf(monitor, &info))
+        work = info.rcWork;
+    return work;
+}
+
+// Where a length centred on another's centre starts, moved as little as
+// needed to lie within [low, high), or at low where it is longer.
+static LONG CentredWithin(LONG centre, LONG length, LONG low, LONG high)
+{
+    LONG start = centre - length / 2;
+    if (start + length > high)
+        start = high - length;
+    if (start < low)
+        start = low;
+    return start;
+}
+
+// The fewest pixels of list kept where the box is cut down to the work
+// area: its header and about three rows.
+constexpr int MinimumListUnits = 40;
+
+// Lays out the filled box on its owner's monitor. Where the columns need
+// more room than the list has, the box grows wider by the difference (up to
+// the work area), the list, the heading and the note with it, and the
+// buttons move right. The heading and the note get the lines their texts
+// need (the note's two texts: the statement's, and the one that says the
+// clipboard was busy), moving what lies below them down. Where the box is
+// then taller than the work area, the list gets shorter. The box is centred
+// on its owner, moved as little as needed to lie on the work area.
+static void LayOutScheduleBox(HWND box, int columnsWidth, int listBorder,
+                              const char* const* notes, int noteCount)
+{
+    HWND owner = GetWindow(box, GW_OWNER);
+    RECT work = OwnerWorkArea(owner);
+    RECT frame;
+    GetWindowRect(box, &frame);
+    LONG width = frame.right - frame.left;
+    LONG height = frame.bottom - frame.top;
+
+    RECT list = PlaceOf(box, IDC_SCHEDULELIST);
+    LONG wider = columnsWidth + GetSystemMetrics(SM_CXVSCROLL) + listBorder -
+                 (list.right - list.left);
+    if (wider > (work.right - work.left) - width)
+        wider = (work.right - work.left) - width;
+    if (wider > 0) {
+        ShiftControl(box, IDC_SCHEDULEHEADING, 0, 0, wider, 0);
+        ShiftControl(box, IDC_SCHEDULELIST, 0, 0, wider, 0);
+        ShiftControl(box, IDC_SCHEDULENOTE, 0, 0, wider, 0);
+        ShiftControl(box, IDC_SCHEDULECOPY, wider, 0, 0, 0);
+        ShiftControl(box, IDOK, wider, 0, 0, 0);
+        width += wider;
+    }
+
+    char heading[StatementTextSize];
+    GetDlgItemTextA(box, IDC_SCHEDULEHEADING, heading, sizeof heading);
+    const char* headings[] = {heading};
+    height += GrowToText(box, IDC_SCHEDULEHEADING, headings, 1);
+    height += GrowToText(box, IDC_SCHEDULENOTE, notes, noteCount);
+
+    LONG shorter = height - (work.bottom - work.top);
+    RECT minimum = {0, 0, 0, MinimumListUnits};
+    MapDialogRect(box, &minimum);
+    list = PlaceOf(box, IDC_SCHEDULELIST);
+    if (shorter > (list.bottom - list.top) - minimum.bottom)
+        shorter = (list.bottom - list.top) - minimum.bottom;
+    if (shorter > 0) {
+        Stretch(box, IDC_SCHEDULELIST, -shorter);
+        height -= shorter;
+    }
+
+    RECT around;
+    GetWindowRect(owner ? owner : box, &around);
+    LONG left = CentredWithin((around.left + around.right) / 2, width, work.left, work.right);
+    LONG top = CentredWithin((around.top + around.bottom) / 2, height, work.top, work.bottom);
+    SetWindowPos(box, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Ctrl+C reaches the list as a key, which copies, and then as the
@@ -114,8 +246,61 @@ static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(PlainListProc, list, message, wParam, lParam);
 }
 
+// Each column as wide as its longest text and some room, and at least as
+// wide as the list itself makes it for its cells and for its header: how
+// much room a cell or a header leaves around its text differs between the
+// versions of the common controls. The list sizes a column to its cells
+// (LVSCW_AUTOSIZE, in every version) and to its header
+// (LVSCW_AUTOSIZE_USEHEADER, from 4.70; 4.00 gives no width to a column
+// for it). A last column sized to its header fills the list, so its header
+// gets the room the others' headers get around their texts. Returns the
+// columns' total width.
+static int SetColumnWidths(HWND box, HWND list, int columns, const ColumnWidths& measure)
+{
+    RECT padding = {0, 0, ColumnPaddingUnits, 0};
+    MapDialogRect(box, &padding);
+    int headerRoom = 0;
+    int total = 0;
+    for (int c = 0; c < columns; ++c) {
+        int width = measure.widths[c] + padding.right;
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+        int cells = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
+        if (cells > width)
+            width = cells;
+        char name[32] = "";
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT;
+        column.pszText = name;
+        column.cchTextMax = sizeof name;
+        SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+        int text = static_cast<int>(
+            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(name)));
+        if (c < columns - 1) {
+            SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+            int header = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
+            if (header - text > headerRoom)
+                headerRoom = header - text;
+        }
+        if (text + headerRoom > width)
+            width = text + headerRoom;
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
+        total += width;
+    }
+    return total;
+}
+
+// What the note says when Copy could not copy: the clipboard stayed busy,
+// or there was no memory for the table.
+constexpr const char* ClipboardBusyNote =
+    "Nothing was copied: another program is using the clipboard. Press Copy to try again.";
+constexpr const char* NoMemoryNote = "Nothing was copied: there is not enough memory for the table.";
+
+// The statement's own note, for the note line after a copy that succeeds.
+static char StatementNoteText[StatementTextSize];
+
 // Fills the box: the heading, the columns, one row per month and the total
-// row, each column as wide as its longest text, and the note.
+// row, each column as wide as its longest text, and the note; then lays it
+// out.
 static void FillScheduleBox(HWND box)
 {
     LoadFpuControl();
@@ -164,45 +349,90 @@ static void FillScheduleBox(HWND box)
     FinishStatement(schedule, &row);
     AddRow(list, index, kind, row, measure);
     ReleaseFontDc(listDc);
-
-    RECT padding = {0, 0, ColumnPaddingUnits, 0};
-    MapDialogRect(box, &padding);
-    int total = 0;
-    for (int c = 0; c < columns; ++c) {
-        int width = measure.widths[c] + padding.right;
-        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
-        total += width;
-    }
+    int total = SetColumnWidths(box, list, columns, measure);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    WidenFor(box, list, total, listBorder);
 
-    StatementNote(schedule, text);
-    SetDlgItemTextA(box, IDC_SCHEDULENOTE, text);
+    StatementNote(schedule, StatementNoteText);
+    SetDlgItemTextA(box, IDC_SCHEDULENOTE, StatementNoteText);
+    const char* notes[] = {StatementNoteText, ClipboardBusyNote, NoMemoryNote};
+    LayOutScheduleBox(box, total, listBorder, notes, 3);
 }
 
-// The whole table onto the clipboard as text. Its memory is the clipboard's
-// from SetClipboardData on; the program keeps none of its own.
-static void CopySchedule(HWND box)
+// A block of global memory holding the table in a form, for the clipboard;
+// null where there is no memory for it.
+static HGLOBAL TableMemory(int form)
 {
-    LoadFpuControl();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, StatementTable(ShownTerms, nullptr));
+    HGLOBAL memory =
+        GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, StatementTable(ShownTerms, form, nullptr));
     if (!memory)
-        return;
+        return nullptr;
     char* text = static_cast<char*>(GlobalLock(memory));
     if (!text) {
         GlobalFree(memory);
-        return;
+        return nullptr;
     }
-    StatementTable(ShownTerms, text);
+    StatementTable(ShownTerms, form, text);
     GlobalUnlock(memory);
-    if (!OpenClipboard(box)) {
+    return memory;
+}
+
+// Another program may hold the clipboard for a moment: on Windows, clipboard
+// history, a remote desktop's clipboard and office clipboards open it right
+// after every change. So it is tried again, after short waits, for about a
+// second in all.
+constexpr int ClipboardTries = 20;
+constexpr DWORD ClipboardWait = 50;  // milliseconds
+
+static bool OpenClipboardSoon(HWND box)
+{
+    for (int tries = 1;; ++tries) {
+        if (OpenClipboard(box))
+            return true;
+        if (tries == ClipboardTries)
+            return false;
+        Sleep(ClipboardWait);
+    }
+}
+
+// Puts a block on the clipboard, which owns it from then on; freed where
+// the clipboard does not take it.
+static void Hand(UINT format, HGLOBAL memory)
+{
+    if (memory && !SetClipboardData(format, memory))
         GlobalFree(memory);
+}
+
+static void FreeTable(HGLOBAL memory)
+{
+    if (memory)
+        GlobalFree(memory);
+}
+
+// The whole table onto the clipboard as text and as SYLK. The memory is the
+// clipboard's from SetClipboardData on; the program keeps none of its own.
+// Where nothing can be copied, the note line says why and the box beeps;
+// the next Copy tries afresh, and once it copies the note is the
+// statement's again.
+static void CopySchedule(HWND box)
+{
+    LoadFpuControl();
+    HGLOBAL text = TableMemory(TabSeparatedTable);
+    HGLOBAL sylk = TableMemory(SylkTable);
+    const char* failed = !text || !sylk ? NoMemoryNote : nullptr;
+    if (!failed && !OpenClipboardSoon(box))
+        failed = ClipboardBusyNote;
+    if (failed) {
+        FreeTable(text);
+        FreeTable(sylk);
+        SetDlgItemTextA(box, IDC_SCHEDULENOTE, failed);
+        MessageBeep(MB_OK);
         return;
     }
     EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, memory))
-        GlobalFree(memory);
+    Hand(CF_TEXT, text);
+    Hand(CF_SYLK, sylk);
     CloseClipboard();
+    SetDlgItemTextA(box, IDC_SCHEDULENOTE, StatementNoteText);
 }
 
 // Ctrl+C in the list copies, as the Copy button does.

@@ -113,15 +113,16 @@ inline HWND MarkOf(HWND field)
     return IsMark(above) ? above : nullptr;
 }
 
-// The clipboard's text, or "(no text)", or "(clipboard busy)" where it
-// cannot be opened. Each call overwrites the last answer.
-inline const char* ClipboardText(HWND owner)
+// The clipboard's text in a format (CF_TEXT unless told), or "(no text)",
+// or "(clipboard busy)" where it cannot be opened. Each call overwrites the
+// last answer.
+inline const char* ClipboardText(HWND owner, UINT format = CF_TEXT)
 {
-    static char text[131072];
+    static char text[262144];
     text[0] = '\0';
     if (!OpenClipboard(owner))
         return "(clipboard busy)";
-    HANDLE data = GetClipboardData(CF_TEXT);
+    HANDLE data = GetClipboardData(format);
     if (data) {
         lstrcpynA(text, static_cast<const char*>(GlobalLock(data)), sizeof text);
         GlobalUnlock(data);

@@ -1,7 +1,8 @@
 // The Month and Interest Rate boxes with the real windows: texts typed into
 // the boxes, "Calculate It" clicked on the Loan page, the lists dropped down
-// with CB_SHOWDROPDOWN, the labels clicked.
-#include "tests/win/winharness.h"
+// with CB_SHOWDROPDOWN, keys on the boxes, the labels clicked; and the caret
+// in a field that a menu command rewrites.
+#include "tests/win/boxdriver.h"
 
 static void Calculate()
 {
@@ -324,6 +325,131 @@ static void CheckArrowKeys()
     }
 }
 
+// Keys as the user's keyboard sends them, through the queue: the key, the
+// character TranslateMessage makes of it, the key's release.
+static void PressKeys(HWND target, const WPARAM* keys, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        PostMessageA(target, WM_KEYDOWN, keys[i], 1);
+        PostMessageA(target, WM_KEYUP, keys[i], 0xC0000001);
+    }
+    Pump();
+}
+
+// Enter and Esc close a dropped list, keeping the item it was on (Enter)
+// or not; with the list closed they change nothing.
+struct ListKeyCase {
+    int box;
+    const char* before;
+    WPARAM keys[3];  // after the list has dropped down
+    int count;
+    bool dropped;    // the list after the keys
+    const char* shown;
+};
+
+constexpr ListKeyCase ListKeyCases[] = {
+    {IDC_MONTHBOX, "360", {VK_UP, VK_RETURN}, 2, false, "300 (25 Yrs)"},
+    {IDC_MONTHBOX, "360", {VK_ESCAPE}, 1, false, "360 (30 Yrs)"},
+    {IDC_RATEBOX, "7.80", {VK_DOWN, VK_RETURN}, 2, false, "7.85"},
+    {IDC_RATEBOX, "7.80", {VK_ESCAPE}, 1, false, "7.80"},
+    {IDC_RATEBOX, "7.80", {VK_DOWN}, 1, true, "7.85"},
+};
+
+// A rate too long for its box, stepped or chosen, reads from its first
+// character, marked, with its whole text selected, as it reads once the
+// focus leaves; typing replaces it and takes the mark away.
+static void CheckLongStep(HWND box, const WPARAM* keys, int count, bool drop, const char* shown)
+{
+    HWND edit = GetDlgItem(box, 1001);
+    SetWindowTextA(box, "12.3456789");
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 10, 10);
+    if (drop) {
+        SetCursorPos(0, 0);
+        SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
+        Pump();
+    }
+    PressKeys(edit, keys, count);
+    char what[64];
+    wsprintfA(what, "\"%s\" %s", shown, drop ? "chosen" : "stepped");
+    CHECK_TEXT(TextOf(box), shown, what);
+    CHECK_INT(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0, what);
+    CHECK(MarkOf(edit) && IsWindowVisible(MarkOf(edit)));
+    DWORD start = 1, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    CHECK(start == 0 && end == 10);
+    const WPARAM five[] = {'5'};
+    PressKeys(edit, five, 1);
+    CHECK_TEXT(TextOf(box), "5", "typed over a stepped rate");
+    CHECK(!IsWindowVisible(MarkOf(edit)));
+}
+
+static void CheckListKeys()
+{
+    for (const ListKeyCase& row : ListKeyCases) {
+        HWND box = GetDlgItem(MainPanel, row.box);
+        HWND edit = GetDlgItem(box, 1001);
+        SetItemText(MainPanel, row.box, row.before);
+        SetFocus(edit);
+        SetCursorPos(0, 0);
+        SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
+        Pump();
+        PressKeys(edit, row.keys, row.count);
+        char what[64];
+        wsprintfA(what, "box %d from \"%s\", %d keys", row.box, row.before, row.count);
+        CHECK_INT(SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0) != 0, row.dropped, what);
+        CHECK_TEXT(TextOf(box), row.shown, what);
+        SendMessageA(box, CB_SHOWDROPDOWN, FALSE, 0);
+        // The list closed: Enter and Esc do nothing.
+        SetItemText(MainPanel, row.box, row.before);
+        const WPARAM keys[] = {VK_RETURN, VK_ESCAPE};
+        PressKeys(edit, keys, 2);
+        CHECK_INT(SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0), 0, what);
+        CHECK_TEXT(TextOf(box), row.before, what);
+    }
+
+    const WPARAM up[] = {VK_UP};
+    CheckLongStep(RateBox, up, 1, false, "12.2956789");
+    const WPARAM downEnter[] = {VK_DOWN, VK_RETURN};
+    CheckLongStep(RateBox, downEnter, 2, true, "12.3956789");
+    SetItemText(MainPanel, IDC_RATEBOX, "7.80");
+}
+
+// A menu command that rewrites the field with the focus ("Schedule..."
+// calculates the page, a Solve command calculates it at the term found)
+// leaves the caret at the end of the new text: typing goes on after it.
+static void CheckCaretAfterCommand()
+{
+    SetTerms("360", "8");
+    SetItemText(LoanPage, IDC_LEFTFIELD, "80000");
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    HWND fields[] = {GetDlgItem(LoanPage, IDC_LEFTFIELD), GetDlgItem(LoanPage, IDC_RIGHTFIELD),
+                     GetDlgItem(MonthBox, 1001), GetDlgItem(RateBox, 1001)};
+    const char* typed[] = {"80000.009", "587.019", "3609", "8.009"};
+    for (int i = 0; i < 4; ++i) {
+        SetFocus(fields[i]);
+        SendMessageA(fields[i], EM_SETSEL, 0, 0);
+        ArmBoxDriver(CloseByEscape);
+        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+        DisarmBoxDriver();
+        CHECK(GetFocus() == fields[i]);
+        const WPARAM nine[] = {'9'};
+        PressKeys(fields[i], nine, 1);
+        CHECK_TEXT(TextOf(fields[i]), typed[i], "typed after Schedule...");
+        SetTerms("360", "8");
+        SetItemText(LoanPage, IDC_LEFTFIELD, "80000");
+    }
+    SetItemText(LoanPage, IDC_RIGHTFIELD, "587.01");
+    SetTerms("360", "7");
+    SetFocus(fields[3]);
+    SendMessageA(fields[3], EM_SETSEL, 0, 0);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SOLVERATE, 0), 0);
+    const WPARAM five[] = {'5'};
+    PressKeys(fields[3], five, 1);
+    CHECK_TEXT(TextOf(RateBox), "8.005", "typed after Solve for Rate");
+    SetTerms("360", "8");
+}
+
 // A label click copies the display's text, unchanged, into its box; the
 // next calculation reads it.
 struct LabelCase {
@@ -385,7 +511,9 @@ int main()
     CheckMonthList();
     CheckRateList();
     CheckArrowKeys();
+    CheckListKeys();
     CheckLabels();
+    CheckCaretAfterCommand();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
     CHECK_INT(RunMessageLoop(), 0, "exit code");

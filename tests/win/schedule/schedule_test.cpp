@@ -1,6 +1,7 @@
 // The Schedule box: opened from the menu after the page's calculation, every
-// row in its list, the copied text, Esc, Enter and the close button, the
-// focus back in the field.
+// row in its list, the copied text and its SYLK form, a busy clipboard, Esc,
+// Enter and the close button, the focus back in the field.
+#include <stdio.h>
 #include <stdlib.h>
 
 #include "finance/statement.h"
@@ -109,6 +110,53 @@ static const char* ListText(HWND list)
     return Listed;
 }
 
+// The SYLK form of the copied table read back record by record against the
+// list: one cell record per cell that is not empty, at the cell's row and
+// column (the sheet's first row holds the column names); a number as the
+// list shows it, any other text in quotes.
+static void CheckSylk(HWND box, HWND list)
+{
+    static char sylk[262144];
+    lstrcpynA(sylk, ClipboardText(box, CF_SYLK), sizeof sylk);
+    CHECK(strncmp(sylk, "ID;P", 4) == 0);
+    int records = 0, wrong = 0;
+    bool ended = false;
+    for (char* line = strtok(sylk, "\r\n"); line; line = strtok(nullptr, "\r\n")) {
+        int y = 0, x = 0;
+        char value[64] = "";
+        if (strcmp(line, "E") == 0) {
+            ended = true;
+            continue;
+        }
+        if (sscanf(line, "C;Y%d;X%d;K%63[^\r]", &y, &x, value) != 3)
+            continue;
+        ++records;
+        char cell[64];
+        ListCell(list, y - 2, x - 1, cell, sizeof cell);
+        char* end = nullptr;
+        strtod(cell, &end);
+        bool number = cell[0] && *end == '\0';
+        char expected[80];
+        wsprintfA(expected, number ? "%s" : "\"%s\"", cell);
+        if (strcmp(value, expected) != 0 && ++wrong <= 3)
+            printf("    SYLK cell Y%d X%d: expected %s, got %s\n", y, x, expected, value);
+    }
+    CHECK(ended);
+    CHECK_INT(wrong, 0, "SYLK cells as the list shows them");
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    int cells = 0;
+    for (int r = -1; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            char cell[64];
+            ListCell(list, r, c, cell, sizeof cell);
+            cells += cell[0] != '\0';
+        }
+    }
+    CHECK_INT(records, cells, "a SYLK record per cell");
+}
+
 // What the box shows while open: the page already calculated, the heading,
 // every row, the note; then Copy and Ctrl+C in the list, and a plain C that
 // copies nothing.
@@ -154,6 +202,7 @@ static void InspectSchedule(HWND box)
     if (c.copied)
         CHECK_TEXT(copied, c.copied, "copied table");
     CHECK(strcmp(copied, ListText(list)) == 0);  // the list holds what is copied
+    CheckSylk(box, list);
 
     // Ctrl+C in the list copies the same; C alone does not.
     ClearClipboard(box);
@@ -168,6 +217,84 @@ static void InspectSchedule(HWND box)
     keys[VK_CONTROL] = control;
     SetKeyboardState(keys);
     CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
+}
+
+// Another program holding the clipboard, played by a thread of the test's
+// own: it opens the clipboard and keeps it for a while.
+static HANDLE ClipboardTaken;
+
+static DWORD WINAPI HoldClipboard(LPVOID milliseconds)
+{
+    bool held = OpenClipboard(nullptr) != FALSE;
+    SetEvent(ClipboardTaken);
+    if (held) {
+        Sleep(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(milliseconds)));
+        CloseClipboard();
+    }
+    return 0;
+}
+
+static HANDLE HoldClipboardFor(DWORD milliseconds)
+{
+    ResetEvent(ClipboardTaken);
+    HANDLE holder = CreateThread(nullptr, 0, HoldClipboard,
+                                 reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(milliseconds)),
+                                 0, nullptr);
+    WaitForSingleObject(ClipboardTaken, 5000);
+    return holder;
+}
+
+static void Release(HANDLE holder)
+{
+    WaitForSingleObject(holder, 10000);
+    CloseHandle(holder);
+}
+
+// Copy while another program holds the clipboard: held for a moment, the
+// table is copied once it is free; held for longer, nothing is copied and
+// the note says why, and the next Copy copies.
+static void InspectBusyClipboard(HWND box)
+{
+    ++ScheduleInspections;
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    HWND copy = GetDlgItem(box, IDC_SCHEDULECOPY);
+    char note[StatementTextSize];
+    lstrcpynA(note, ItemText(box, IDC_SCHEDULENOTE), sizeof note);
+    ClearClipboard(box);
+    HANDLE holder = HoldClipboardFor(300);
+    SendMessageA(copy, BM_CLICK, 0, 0);
+    Release(holder);
+    CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
+    CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), note, "note after a copy that waited");
+
+    ClearClipboard(box);
+    holder = HoldClipboardFor(2500);
+    SendMessageA(copy, BM_CLICK, 0, 0);
+    CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE),
+               "Nothing was copied: another program is using the clipboard. Press Copy to try "
+               "again.",
+               "note while the clipboard stays busy");
+    Release(holder);
+    CHECK_TEXT(ClipboardText(box), "(no text)", "nothing copied while busy");
+    SendMessageA(copy, BM_CLICK, 0, 0);
+    CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
+    CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), note, "note once copied");
+}
+
+static void CheckBusyClipboard()
+{
+    ClipboardTaken = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    SelectTab(0);
+    SetItemText(MainPanel, IDC_MONTHBOX, "3");
+    SetItemText(MainPanel, IDC_RATEBOX, "12");
+    SetItemText(LoanPage, IDC_LEFTFIELD, "100");
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    ScheduleInspections = 0;
+    ArmBoxDriver(CloseByEscape, InspectBusyClipboard);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+    DisarmBoxDriver();
+    CHECK_INT(ScheduleInspections, 1, "busy clipboard");
+    CloseHandle(ClipboardTaken);
 }
 
 static void CheckScheduleBox()
@@ -214,6 +341,7 @@ int main()
     if (!CHECK(StartLedgerly() != nullptr))
         return HarnessFinish("schedule");
     CheckScheduleBox();
+    CheckBusyClipboard();
     DestroyWindow(MainWindow);
     return HarnessFinish("schedule");
 }
