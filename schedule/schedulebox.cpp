@@ -246,43 +246,72 @@ static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(PlainListProc, list, message, wParam, lParam);
 }
 
+// A text's width as the list measures it, and a column's width.
+static int StringWidth(HWND list, const char* text)
+{
+    return static_cast<int>(
+        SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+}
+
+static int ColumnWidth(HWND list, int column)
+{
+    return static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+// The room the list itself leaves around a text: in each column's cells,
+// and around a header's text. How much that is differs between the versions
+// of the common controls and is not documented, so the list is asked: it
+// sizes a column to its cells (LVSCW_AUTOSIZE, in every version) and to its
+// header (LVSCW_AUTOSIZE_USEHEADER, from 4.70; 4.00 gives a column no width
+// for it, and the room found is then none). A last column sized to its
+// header fills the list, so the others' headers tell. Asked on one short
+// row before the statement's rows come in: sizing a column to its cells
+// goes through every row.
+struct ListRoom {
+    int cells[MaxScheduleColumns];
+    int header;
+};
+
+static ListRoom MeasureListRoom(HWND list, int kind, int columns)
+{
+    ListRoom room = {};
+    char probe[] = "0";
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.pszText = probe;
+    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    for (item.iSubItem = 1; item.iSubItem < columns; ++item.iSubItem)
+        SendMessageA(list, LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+    int text = StringWidth(list, probe);
+    for (int c = 0; c < columns; ++c) {
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+        room.cells[c] = ColumnWidth(list, c) - text;
+        if (c == columns - 1)
+            continue;
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+        int header = ColumnWidth(list, c) - StringWidth(list, StatementColumnName(kind, c));
+        if (header > room.header)
+            room.header = header;
+    }
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    return room;
+}
+
 // Each column as wide as its longest text and some room, and at least as
-// wide as the list itself makes it for its cells and for its header: how
-// much room a cell or a header leaves around its text differs between the
-// versions of the common controls. The list sizes a column to its cells
-// (LVSCW_AUTOSIZE, in every version) and to its header
-// (LVSCW_AUTOSIZE_USEHEADER, from 4.70; 4.00 gives no width to a column
-// for it). A last column sized to its header fills the list, so its header
-// gets the room the others' headers get around their texts. Returns the
-// columns' total width.
-static int SetColumnWidths(HWND box, HWND list, int columns, const ColumnWidths& measure)
+// wide as the list itself needs for its cells and for its header. Returns
+// the columns' total width.
+static int SetColumnWidths(HWND box, HWND list, int kind, int columns,
+                           const ColumnWidths& measure, const ListRoom& room)
 {
     RECT padding = {0, 0, ColumnPaddingUnits, 0};
     MapDialogRect(box, &padding);
-    int headerRoom = 0;
     int total = 0;
     for (int c = 0; c < columns; ++c) {
-        int width = measure.widths[c] + padding.right;
-        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE, 0));
-        int cells = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
-        if (cells > width)
-            width = cells;
-        char name[32] = "";
-        LVCOLUMNA column = {};
-        column.mask = LVCF_TEXT;
-        column.pszText = name;
-        column.cchTextMax = sizeof name;
-        SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-        int text = static_cast<int>(
-            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(name)));
-        if (c < columns - 1) {
-            SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
-            int header = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
-            if (header - text > headerRoom)
-                headerRoom = header - text;
-        }
-        if (text + headerRoom > width)
-            width = text + headerRoom;
+        int cellRoom = room.cells[c] > padding.right ? room.cells[c] : padding.right;
+        int width = measure.widths[c] + cellRoom;
+        int header = StringWidth(list, StatementColumnName(kind, c)) + room.header;
+        if (header > width)
+            width = header;
         SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
         total += width;
     }
@@ -338,6 +367,7 @@ static void FillScheduleBox(HWND box)
         Measure(measure, c, column.pszText);
     }
 
+    ListRoom room = MeasureListRoom(list, kind, columns);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LVM_SETITEMCOUNT, terms.months + 1, 0);
     Statement schedule;
@@ -349,7 +379,7 @@ static void FillScheduleBox(HWND box)
     FinishStatement(schedule, &row);
     AddRow(list, index, kind, row, measure);
     ReleaseFontDc(listDc);
-    int total = SetColumnWidths(box, list, columns, measure);
+    int total = SetColumnWidths(box, list, kind, columns, measure, room);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 
     StatementNote(schedule, StatementNoteText);
