@@ -393,11 +393,8 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
         // The cell's text is copied first: the numbers of its place are
         // written into the buffer that a month's number and an amount share.
         char value[64];
-        int length = 0;
-        for (; cell[length] && length < static_cast<int>(sizeof value) - 1; ++length)
-            value[length] = cell[length];
-        value[length] = '\0';
-        if (!length)
+        CopyText(value, sizeof value, cell);
+        if (!value[0])
             continue;
         out.Put("C;Y");
         out.Put(CountText(y));

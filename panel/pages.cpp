@@ -173,10 +173,17 @@ INT_PTR CALLBACK SavingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
     return PageProc(page, message, wParam, lParam, SavingKind);
 }
 
+// The shown page and its kind; null while no page is shown.
+static HWND ShownPage(int* kind)
+{
+    *kind = ShownTab();
+    return PageOf(*kind);
+}
+
 bool CalculateShownPage(PageCalculation* shown)
 {
-    int kind = ShownTab();
-    HWND page = PageOf(kind);
+    int kind;
+    HWND page = ShownPage(&kind);
     if (!page)
         return false;
     CalculateIt(page, kind);
@@ -193,8 +200,8 @@ bool CalculateShownPage(PageCalculation* shown)
 
 void SolveShownPage(int unknown)
 {
-    int kind = ShownTab();
-    HWND page = PageOf(kind);
+    int kind;
+    HWND page = ShownPage(&kind);
     if (page)
         SolveIt(page, kind, unknown);
 }

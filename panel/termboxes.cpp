@@ -42,9 +42,15 @@ static double ReadBoxNumber(HWND panel, int id, int mode)
     return ParseNumber(text, mode);
 }
 
+// The month count the Month box holds, read as a calculation reads it.
+static int BoxMonths(HWND panel)
+{
+    return MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
+}
+
 void PeekTerms(HWND panel, int* months, double* annualRate)
 {
-    *months = MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
+    *months = BoxMonths(panel);
     *annualRate = RateUsed(ReadBoxNumber(panel, IDC_RATEBOX, ParseUnsigned));
 }
 
@@ -84,7 +90,7 @@ static int FillMonthList()
     LoadFpuControl();  // whatever other code left on the thread
     char held[HeldTextSize] = "";
     GetWindowTextA(MonthBox, held, HeldTextSize);
-    int months = MonthsUsed(ReadBoxNumber(MainPanel, IDC_MONTHBOX, ParseFirstWord));
+    int months = BoxMonths(MainPanel);
     SendMessageA(MonthBox, CB_RESETCONTENT, 0, 0);
     int match = -1;
     for (int i = 0; i < MonthItemCount; ++i) {
