@@ -6,17 +6,19 @@
 #include "runtime/runtime.h"
 
 // Reads a decimal number with at most `places` places (fewer, or none, are
-// taken too) as a whole number of units of 10^-places. Returns false for
-// any other text and for a number above `highest` units.
+// taken too), written with the decimal mark, as a whole number of units of
+// 10^-places. Returns false for any other text and for a number above
+// `highest` units.
 static bool ParseUnits(const char* text, int places, unsigned long long highest, long long* units)
 {
     // Each step keeps the value at most `highest` (below 2^63), so ten times
     // it and a digit stay within the unsigned word.
+    const char mark = DecimalMark();
     unsigned long long value = 0;
     int digits = 0;
     int shown = -1;  // places after the point, once there is one
     for (const char* c = text; *c; ++c) {
-        if (*c == '.' && shown < 0) {
+        if (*c == mark && shown < 0) {
             shown = 0;
             continue;
         }
@@ -70,11 +72,11 @@ long long InterestCents(long long balanceCents, long long rate)
 
 static char CentsBuffer[24];
 
-// A whole number's digits, with a point put in before the last `places`
-// (and at least one digit before it): written from the last digit, each
-// what a division by ten leaves (one runtime helper on i686, the one the
-// program already uses). Returns the shared buffer.
-static const char* DigitsText(long long value, int places)
+// A whole number's digits, with a decimal mark put in before the last
+// `places` (and at least one digit before it): written from the last digit,
+// each what a division by ten leaves (one runtime helper on i686, the one
+// the program already uses). Returns the shared buffer.
+static const char* DigitsText(long long value, int places, char mark)
 {
     unsigned long long magnitude = value < 0 ? 0 - static_cast<unsigned long long>(value)
                                              : static_cast<unsigned long long>(value);
@@ -90,7 +92,7 @@ static const char* DigitsText(long long value, int places)
         CentsBuffer[length++] = '-';
     while (count > 0) {
         if (count == places)
-            CentsBuffer[length++] = '.';
+            CentsBuffer[length++] = mark;
         CentsBuffer[length++] = reversed[--count];
     }
     CentsBuffer[length] = '\0';
@@ -99,14 +101,14 @@ static const char* DigitsText(long long value, int places)
 
 const char* CentsText(long long cents)
 {
-    return DigitsText(cents, 2);
+    return DigitsText(cents, 2, DecimalMark());
 }
 
 // A month's number, or any count: the whole number, as the number text
 // writes it, without its work on doubles.
 static const char* CountText(long long count)
 {
-    return DigitsText(count, 0);
+    return DigitsText(count, 0, DecimalMark());
 }
 
 // Copies a text into a buffer of the given size, cut to fit.
@@ -322,7 +324,9 @@ const char* StatementColumnName(int kind, int column)
 static const unsigned UnknownOf[] = {0, PaymentUnknown, InterestUnknown, PrincipalUnknown,
                                      BalanceUnknown};
 
-const char* CellText(int kind, const StatementRow& row, int column)
+// A cell's text with the given decimal mark: the user's in the list and
+// the copied text, the point in SYLK.
+static const char* MarkedCellText(int kind, const StatementRow& row, int column, char mark)
 {
     Column c = ColumnsOf(kind)[column].column;
     if (c == MonthColumn)
@@ -333,14 +337,19 @@ const char* CellText(int kind, const StatementRow& row, int column)
         return TooLargeText;
     switch (c) {
     case PaymentColumn:
-        return CentsText(row.payment);
+        return DigitsText(row.payment, 2, mark);
     case InterestColumn:
-        return CentsText(row.interest);
+        return DigitsText(row.interest, 2, mark);
     case PrincipalColumn:
-        return CentsText(row.principal);
+        return DigitsText(row.principal, 2, mark);
     default:
-        return CentsText(row.balance);
+        return DigitsText(row.balance, 2, mark);
     }
+}
+
+const char* CellText(int kind, const StatementRow& row, int column)
+{
+    return MarkedCellText(kind, row, column, DecimalMark());
 }
 
 // Bounded text writing.
@@ -356,8 +365,8 @@ struct TextWriter {
     }
 };
 
-// Whether a cell's text is a number: digits with a point, or a minus sign
-// before them ("587.01", "-0.01", "12").
+// Whether a SYLK cell's text is a number: digits with a point, or a minus
+// sign before them ("587.01", "-0.01", "12").
 static bool IsNumberText(const char* text)
 {
     if (*text == '-')
@@ -383,7 +392,9 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
     if (row && !row->month && kind == LoanKind)
         --columns;
     for (int c = 0; c < columns; ++c) {
-        const char* cell = row ? CellText(kind, *row, c) : StatementColumnName(kind, c);
+        const char* cell = !row ? StatementColumnName(kind, c)
+                           : form == SylkTable ? MarkedCellText(kind, *row, c, '.')
+                                               : CellText(kind, *row, c);
         if (form == TabSeparatedTable) {
             if (c)
                 out.Put("\t");

@@ -75,13 +75,13 @@ struct Statement {
     StatementRow total;    // the totals so far
 };
 
-// Reads a two-place amount as a page writes it ("587.01", "80000.00"; a
-// whole number or one place is taken too). Returns false for any other text
+// Reads a two-place amount as a page writes it ("587.01", "80000.00", with
+// the user's decimal mark; a whole number or one place is taken too). Returns false for any other text
 // and for an amount at the limit or above.
 bool ParseCents(const char* text, long long* cents);
 
 // Reads a rate as the Interest Rate box writes it ("8.00", "6.125",
-// "0.1234567891") in units of 10^-10 percent. Returns false for any other
+// "0.1234567891", with the user's decimal mark) in units of 10^-10 percent. Returns false for any other
 // text and for a rate above 1000.
 bool ParseRate(const char* text, long long* rate);
 
@@ -89,8 +89,8 @@ bool ParseRate(const char* text, long long* rate);
 // percent-months, exactly, rounded half up to a whole number of cents.
 long long InterestCents(long long balanceCents, long long rate);
 
-// An amount of cents as two-place text ("587.01", "-0.01"). Returns a
-// buffer of its own that the next call overwrites.
+// An amount of cents as two-place text ("587.01", "-0.01"), with the user's
+// decimal mark. Returns a buffer of its own that the next call overwrites.
 const char* CentsText(long long cents);
 
 void StartStatement(Statement* statement, const StatementTerms& terms);
@@ -100,6 +100,7 @@ bool NextStatementRow(Statement* statement, StatementRow* row);
 void FinishStatement(const Statement& statement, StatementRow* total);
 
 // Columns of a kind's statement, their names, and the text of one cell
+// (amounts with the user's decimal mark)
 // (the total row says "Total" in its first column and nothing where a
 // total means nothing). Cell texts share one buffer, overwritten by the
 // next call.
@@ -114,9 +115,9 @@ int StatementHeaderLine(int kind, char* line);
 int StatementLine(int kind, const StatementRow& row, char* line);
 
 // The forms the whole table is copied in: text with the fields between tabs,
-// each line ended by CR LF, as a spreadsheet pastes it; and SYLK, a cell
-// record per field (numbers with a point whatever the spreadsheet's
-// language, texts quoted), which spreadsheets read as cells of numbers.
+// each line ended by CR LF, as a spreadsheet pastes it (amounts as the list
+// shows them); and SYLK, a cell record per field (numbers with a point
+// whatever the user's or the spreadsheet's language, texts quoted), which spreadsheets read as cells of numbers.
 enum TableForm : int { TabSeparatedTable, SylkTable };
 
 // The whole table in a form: the header, one line or row per month, the

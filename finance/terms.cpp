@@ -24,7 +24,7 @@ const char* RateText(double rate)
     int point = -1;
     for (; text[length]; ++length) {
         RateBuffer[length] = text[length];
-        if (text[length] == '.')
+        if (text[length] == DecimalMark())
             point = length;
     }
     if (point < 0) {

@@ -1,5 +1,6 @@
-// ParseNumber on any bytes of any length in every mode: it stays inside the
-// text, and what it leaves is the kept characters of the text, in order.
+// ParseNumber on any bytes of any length in every mode, with a decimal point
+// or a decimal comma: it stays inside the text, and what it leaves is the
+// kept characters of the text, in order.
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
@@ -7,13 +8,14 @@
 
 namespace {
 
-// The first byte picks the mode: the five named ones and a few others.
+// The first byte picks the mode (the five named ones and a few others) and,
+// with its high bit, the decimal comma.
 const int Modes[] = {1, 2, 3, 4, 12, 0, -1, 5, 11, 13, 255, -2147483647 - 1};
 constexpr size_t ModeCount = sizeof Modes / sizeof Modes[0];
 
 bool Kept(char c)
 {
-    return (c >= '0' && c <= '9') || c == '.' || c == '-';
+    return (c >= '0' && c <= '9') || c == DecimalMark() || c == '-';
 }
 
 } // namespace
@@ -22,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    const int mode = Modes[data[0] % ModeCount];
+    const int mode = Modes[(data[0] & 0x7F) % ModeCount];
+    UseDecimalMark(data[0] & 0x80 ? "," : ".", data[0] & 0x80 ? "." : ",");
     // A heap copy of exactly the text's size, so any access past it is caught.
     const size_t length = size - 1;
     char* text = static_cast<char*>(malloc(length + 1));
@@ -41,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const char c = text[i];
         if (!Kept(c) || (c == '-' && i != 0))
             abort();
-        points += c == '.';
+        points += c == DecimalMark();
         digits = digits || (c >= '0' && c <= '9');
         while (original[from] != '\0' && original[from] != c)
             ++from;

@@ -169,9 +169,10 @@ void AppendDigit(char c)
     AppendCharacter(c);
 }
 
+// The key is labelled "." and enters the user's decimal mark.
 void AppendPoint()
 {
-    AppendCharacter('.');
+    AppendCharacter(DecimalMark());
 }
 
 // Removes a leading "-", or puts one in front. StartNewNumber is kept, so

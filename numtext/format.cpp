@@ -508,7 +508,7 @@ const char* FormatNumber(double value, int decimals)
         for (int i = 0; i < e; ++i)
             out.Put(DigitAt(i));
         if (withPoint) {
-            out.Put('.');
+            out.Put(DecimalMark());
             const int pointEnd = out.length;
             for (int i = 0; i < places; ++i)
                 out.Put(DigitAt(e + i));
@@ -520,7 +520,7 @@ const char* FormatNumber(double value, int decimals)
     } else {
         out.Put('0');
         if (withPoint) {
-            out.Put('.');
+            out.Put(DecimalMark());
             const int zeros = -e < places ? -e : places;
             for (int i = 0; i < zeros; ++i)
                 out.Put('0');

@@ -18,10 +18,27 @@ constexpr int FieldTextSize = 30;
 // display, in a page's output field and in the month-by-month statement.
 constexpr const char* TooLargeText = "Value is too large";
 
+// The decimal mark: "." unless the user's language writes another single
+// character, which every number text then uses in place of the point. It is
+// chosen once, at start-up; the rest of the program writes and reads numbers
+// through this unit only, and asks for the mark where it builds a number
+// text of its own.
+//
+// Takes the language's decimal mark and digit grouping mark as the system
+// gives them. A mark that is not one character, or one that could be read
+// as part of a number otherwise (a digit, a minus sign, a blank, a control
+// character) or that is also the grouping mark, is not used: the point stays.
+void UseDecimalMark(const char* decimal, const char* grouping);
+// The same with the user's own marks, asked of the system (Windows build).
+void UseUserDecimalMark();
+char DecimalMark();
+
 char* TrimLeadingBlanks(char* text);
 char* TrimTrailingBlanks(char* text);
 
-// Reads any text as a number; rewrites the text in place to the kept characters.
+// Reads any text as a number; rewrites the text in place to the kept
+// characters. The first decimal mark is the point; with a mark other than
+// ".", a point is dropped like any other character that is not a digit.
 double ParseNumber(char* text, int mode);
 
 // Rounded decimal digits of a value: the point stands after the first
@@ -46,7 +63,7 @@ int SignificantDigits18(double value, char digits[SignificantDigitCount + 1]);
 constexpr int FormatResultSize = 1 + 309 + 1 + 10 + 1;
 
 // Fixed-point text of a value with `decimals` places (0 to 10), or a whole
-// number without point for -1. Returns a shared buffer that the next call
+// number without point for -1; the places follow the decimal mark. Returns a shared buffer that the next call
 // overwrites.
 const char* FormatNumber(double value, int decimals);
 

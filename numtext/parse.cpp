@@ -7,7 +7,6 @@ namespace {
 
 constexpr char Blank = ' ';
 constexpr char Minus = '-';
-constexpr char Point = '.';
 
 // The doubles nearest to 10^0 ... 10^308; larger powers are infinite.
 constexpr double PowersOfTen[] = {
@@ -63,7 +62,33 @@ double AccumulateDigits(const char* text, size_t from, size_t to)
     return sum;
 }
 
+char Mark = '.';
+
+// A character the filter could keep or that ends a first word.
+bool BelongsToNumbers(char c)
+{
+    return (c >= '0' && c <= '9') || c == Minus || c == Blank;
+}
+
 } // namespace
+
+void UseDecimalMark(const char* decimal, const char* grouping)
+{
+    Mark = '.';
+    if (!decimal || !decimal[0] || decimal[1])
+        return;
+    const char c = decimal[0];
+    if (static_cast<unsigned char>(c) < ' ' || BelongsToNumbers(c))
+        return;
+    if (grouping && grouping[0] == c && !grouping[1])
+        return;
+    Mark = c;
+}
+
+char DecimalMark()
+{
+    return Mark;
+}
 
 char* TrimLeadingBlanks(char* text)
 {
@@ -122,7 +147,7 @@ double ParseNumber(char* text, int mode)
         const char c = text[i];
         if (IsDecimalDigit(c)) {
             text[kept++] = c;
-        } else if (c == Point && keepsPoint && !hasPoint) {
+        } else if (c == Mark && keepsPoint && !hasPoint) {
             hasPoint = true;
             point = kept;
             text[kept++] = c;

@@ -6,6 +6,10 @@
 set -u
 . "$(dirname "$0")/wine-env.sh"
 cd "$LEDGERLY_ROOT/build" || exit 1
+# Wine takes the user's language from the environment: every test runs in
+# one that writes a decimal point, whatever the machine's, but for those
+# that set another themselves.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 # One CTest tree over every build folder.
 {

@@ -1,6 +1,7 @@
 // Start-up: class registration, the main window, the message loop and the
 // warning box that reports a failed start-up.
 #include <windows.h>
+#include "numtext/numtext.h"
 #include "runtime/runtime.h"
 #include "panel/panel.h"
 #include "res/resource.h"
@@ -39,8 +40,10 @@ int RegisterMainClass(HINSTANCE instance)
 
 int CreateMainWindow(HINSTANCE instance, int show)
 {
-    // The creation handler runs inside CreateWindowExA and needs the instance.
+    // The creation handler runs inside CreateWindowExA and needs the instance;
+    // the panel it builds writes its numbers with the user's decimal mark.
     AppInstance = instance;
+    UseUserDecimalMark();
     HWND window = CreateWindowExA(0, MainClassName, "Ledgerly",
                                   WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                   10, 10, 474, 227, nullptr, nullptr, instance, nullptr);

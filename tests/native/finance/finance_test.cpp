@@ -722,6 +722,37 @@ static void CheckStatementTexts()
     CHECK_TEXT(CentsText(-9223372036854775807LL - 1), "-92233720368547758.08", "cents");
 }
 
+// With a decimal comma the statement reads the page's texts and writes its
+// list, copied text, heading and note with the comma; its SYLK keeps the
+// point. The term texts follow the mark too.
+static void CheckCommaTexts()
+{
+    UseDecimalMark(",", ".");
+    long long cents = 0;
+    CHECK(ParseCents("587,01", &cents) && cents == 58701);
+    CHECK(!ParseCents("587.01", &cents));
+    long long rate = 0;
+    CHECK(ParseRate("6,125", &rate) && rate == 61250000000);
+    CHECK_TEXT(CentsText(-1), "-0,01", "comma cents");
+    CHECK_TEXT(RateText(7.8), "7,80", "comma rate");
+    CHECK_TEXT(RateText(6.125), "6,125", "comma rate");
+    CHECK_TEXT(RateText(0.5), "0,50", "comma rate below 1");
+    CHECK_DOUBLE(RateUsed(6.125), 6.125, "comma rate used");
+
+    StatementTerms terms = TermsOfPage(LoanKind, 360, "8,00", "80000,00", "587,01");
+    static char table[60000];
+    StatementTable(terms, TabSeparatedTable, table);
+    CHECK(strstr(table, "360\t589,71\t3,91\t585,80\t0,00\r\n") != nullptr);
+    CHECK(strstr(table, "Total\t211326,30\t131326,30\t80000,00\r\n") != nullptr);
+    StatementTable(terms, SylkTable, table);
+    CHECK(strstr(table, ";K211326.30\r\n") != nullptr && !strchr(table, ','));
+    char text[StatementTextSize];
+    StatementHeading(terms, text);
+    CHECK_TEXT(text, "Loan of 80000,00 at 8,00 % over 360 months, paying 587,01 a month",
+               "comma heading");
+    UseDecimalMark(".", ",");
+}
+
 // The pages solved for the term or the rate (solve_cases.cpp).
 void CheckSolving();
 
@@ -740,6 +771,7 @@ int main(int argc, char** argv)
         CheckStatement(c);
     CheckWorkedTies();
     CheckStatementTexts();
+    CheckCommaTexts();
     CheckSolving();
     return HarnessFinish("finance");
 }

@@ -169,6 +169,68 @@ void CheckTextsOfAnyLength()
     CHECK_TEXT(TrimTrailingBlanks(TrimLeadingBlanks(tabs)), "\t5\t", "tabs are not blanks");
 }
 
+// A language whose decimal mark is a comma: the comma is the point in every
+// text read and written, and the point is skipped like any other character.
+// Which marks are taken, and that the point's texts come back unchanged.
+void CheckDecimalMark()
+{
+    struct {
+        const char* decimal;
+        const char* grouping;
+        char mark;
+    } const marks[] = {
+        {".", ",", '.'}, {",", ".", ','}, {",", "\xA0", ','}, {"'", " ", '\''},
+        {"", ",", '.'},  {",,", ".", '.'}, {"5", ",", '.'},   {"-", ",", '.'},
+        {" ", ",", '.'}, {"\t", ",", '.'}, {",", ",", '.'},   {",", "", ','},
+    };
+    for (const auto& m : marks) {
+        char label[64];
+        snprintf(label, sizeof label, "decimal mark of \"%s\" and \"%s\"", m.decimal,
+                 m.grouping);
+        UseDecimalMark(m.decimal, m.grouping);
+        CHECK_INT(DecimalMark(), m.mark, label);
+    }
+
+    UseDecimalMark(",", ".");
+    const ParseCase reads[] = {
+        {"6,5", 2, 6.5, "6,5"},
+        {"1.822,83", 2, 1822.83, "1822,83"},
+        {"80.000", 2, 80000.0, "80000"},
+        {"80,000", 2, 80.0, "80,000"},
+        {"7.80", 2, 780.0, "780"},
+        {"-12,5", 1, -12.5, "-12,5"},
+        {"-12,5", 2, 12.5, "12,5"},
+        {"12,5", 4, 125.0, "125"},
+        {"1,235", 2, Below1235, "1,235"},
+        {"12,34,56", 2, 12.3456, "12,3456"},
+        {"1.822,83 x", 12, 1822.83, "1822,83"},
+        {"-,5", 1, -0.5, "-,5"},
+    };
+    for (const ParseCase& c : reads) {
+        char text[32];
+        strcpy(text, c.text);
+        char label[64];
+        snprintf(label, sizeof label, "comma: ParseNumber(\"%s\", %d)", c.text, c.mode);
+        CHECK_DOUBLE(ParseNumber(text, c.mode), c.value, label);
+        CHECK_TEXT(text, c.after, label);
+    }
+    const FormatCase writes[] = {
+        {7.8, 2, "7,80"},         {-123.456, 2, "-123,46"},  {1822.83, 2, "1822,83"},
+        {0.005, 2, "0,01"},       {2.0, 10, "2,"},           {10.0 / 3.0, 10, "3,3333333333"},
+        {0.5, 10, "0,5000000000"}, {12.501, -1, "13"},       {__builtin_inf(), 2, "1,#J"},
+    };
+    for (const FormatCase& c : writes) {
+        char label[64];
+        snprintf(label, sizeof label, "comma: FormatNumber(%.17g, %d)", c.value, c.decimals);
+        CHECK_TEXT(FormatNumber(c.value, c.decimals), c.text, label);
+    }
+
+    // Back to the point: every text as before.
+    UseDecimalMark(".", ",");
+    CheckParseTable();
+    CheckFormatTable();
+}
+
 } // namespace
 
 int main()
@@ -181,5 +243,6 @@ int main()
     CheckLongResults();
     CheckDoubleAccumulation();
     CheckTextsOfAnyLength();
+    CheckDecimalMark();
     return HarnessFinish("numtext");
 }

@@ -133,6 +133,10 @@ static void CheckSylk(HWND box, HWND list)
         ++records;
         char cell[64];
         ListCell(list, y - 2, x - 1, cell, sizeof cell);
+        // SYLK writes a number with a point, whatever mark the list shows.
+        for (char* c = cell; *c; ++c)
+            if (*c == DecimalMark())
+                *c = '.';
         char* end = nullptr;
         strtod(cell, &end);
         bool number = cell[0] && *end == '\0';
@@ -335,11 +339,72 @@ static void CheckScheduleBox()
     SelectTab(0);
 }
 
-int main()
+// Windows set to a language that writes a decimal comma (German): every
+// number the program writes has the comma, every number typed is read with
+// it, the keypad's "." key enters it; Copy's text has it, its SYLK the point.
+static const ScheduleCase CommaCase = {
+    0, "3", "12", LeftToRight, "100", "100,00", "34,00",
+    "Loan of 100,00 at 12,00 % over 3 months, paying 34,00 a month",
+    "Total interest 2,01. The last payment is 34,01, not 34,00: it settles the balance the "
+    "other payments leave.",
+    "Month\tPayment\tInterest\tPrincipal\tBalance\r\n"
+    "1\t34,00\t1,00\t33,00\t67,00\r\n"
+    "2\t34,00\t0,67\t33,33\t33,67\r\n"
+    "3\t34,01\t0,34\t33,67\t0,00\r\n"
+    "Total\t102,01\t2,01\t100,00\r\n"};
+
+static void CheckCommaLocale()
+{
+    CHECK_INT(DecimalMark(), ',', "the user's decimal mark");
+    CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), "7,80", "the start-up rate");
+    SelectTab(0);
+    SetItemText(MainPanel, IDC_MONTHBOX, "360");
+    SetItemText(MainPanel, IDC_RATEBOX, "6,5");
+    SetItemText(LoanPage, IDC_LEFTFIELD, "100.000");
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    Click(LoanPage, IDC_CALCULATE);
+    CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), "6,50", "6,5 read as 6.5");
+    CHECK_TEXT(ItemText(LoanPage, IDC_LEFTFIELD), "100000,00", "100.000 read as 100000");
+    CHECK_TEXT(ItemText(LoanPage, IDC_RIGHTFIELD), "632,07", "the payment at 6.5 %");
+    SetItemText(LoanPage, IDC_RIGHTFIELD, "1.822,83");
+    Click(LoanPage, IDC_RIGHTTOLEFT);
+    Click(LoanPage, IDC_CALCULATE);
+    CHECK_TEXT(ItemText(LoanPage, IDC_RIGHTFIELD), "1822,83", "1.822,83 read as 1822.83");
+
+    const int keys[] = {IDC_KEYC, IDC_KEY1, IDC_KEYPOINT, IDC_KEY5};
+    for (int key : keys)
+        Click(MainPanel, key);
+    CHECK_TEXT(ItemText(MainPanel, IDC_DISPLAY), "1,5", "the keypad's point key");
+    Click(MainPanel, IDC_KEYMULTIPLY);
+    Click(MainPanel, IDC_KEY3);
+    Click(MainPanel, IDC_KEYEQUALS);
+    CHECK_TEXT(ItemText(MainPanel, IDC_DISPLAY), "4,5", "1,5 * 3");
+
+    ScheduleShown = &CommaCase;
+    SetItemText(MainPanel, IDC_MONTHBOX, CommaCase.months);
+    SetItemText(MainPanel, IDC_RATEBOX, CommaCase.rate);
+    SetItemText(LoanPage, IDC_LEFTFIELD, CommaCase.amount);
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    ScheduleInspections = 0;
+    ArmBoxDriver(CloseByEscape, InspectSchedule);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+    DisarmBoxDriver();
+    CHECK_INT(ScheduleInspections, 1, "the Schedule box with a decimal comma");
+}
+
+// Given "comma", the program runs in a language whose decimal mark is a
+// comma (the test's environment sets it) and is checked there.
+int main(int argc, char** argv)
 {
     HarnessStart();
     if (!CHECK(StartLedgerly() != nullptr))
         return HarnessFinish("schedule");
+    if (argc > 1 && strcmp(argv[1], "comma") == 0) {
+        CheckCommaLocale();
+        DestroyWindow(MainWindow);
+        return HarnessFinish("schedule, decimal comma");
+    }
+    CHECK_INT(DecimalMark(), '.', "the test's own language writes a point");
     CheckScheduleBox();
     CheckBusyClipboard();
     DestroyWindow(MainWindow);
