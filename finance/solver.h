@@ -18,17 +18,29 @@ struct SolveInput {
     double target;  // the output field's
 };
 
+// What a solve came to. Where an amount is missing the term is left alone
+// and nothing is to be written or calculated; otherwise the term found is
+// the one to write and calculate at, the nearest where none gives the target.
+enum SolveOutcome : int {
+    Solved = 0,          // the term found reaches the target; the rate gives it
+    AmountMissing,       // the input field's amount is 0: nothing to solve
+    TargetMissing,       // the output field's is 0
+    BothMissing,
+    NoTermReaches,       // not even the longest term: 1200 months
+    NoRateReaches,       // beyond what the lowest or the highest rate gives: that rate
+    NoRateGivesExactly,  // between two neighbouring rates of ten places: the nearer
+};
+
 // Both solvers judge a term by the output field's text at that term, as
 // "Calculate It" would show it (PageResultText), in whole cents, and return
-// false, leaving the term alone, where x or the target is 0: there is
-// nothing to solve.
+// a SolveOutcome.
 
 // The fewest months, 1 to 1200, at which the result at the rate used
 // annualRate reaches the target: at most the target for a result that falls
 // as the term grows (a payment, a present worth, a monthly saving), at least
 // the target for one that rises (a loan, a future worth; a result too large
 // to show reaches any target); 1200 where no term reaches it.
-bool SolveMonths(const SolveInput& input, double annualRate, int* months);
+int SolveMonths(const SolveInput& input, double annualRate, int* months);
 
 // The rate, 0.1 to 1000 as the Interest Rate box uses it (its text is
 // RateText), at which the result over `months` is the target: with the
@@ -36,6 +48,14 @@ bool SolveMonths(const SolveInput& input, double annualRate, int* months);
 // rate gives the target, the nearer if both do; the exact rate to ten places
 // where none does; 0.1 or 1000, the nearer, where the target lies beyond
 // what the rates between them give.
-bool SolveRate(const SolveInput& input, int months, double* annualRate);
+int SolveRate(const SolveInput& input, int months, double* annualRate);
+
+// What a solve that did not solve says, in plain words, with the figures
+// that explain it (for a loan whose payment does not cover a month's
+// interest, that interest), given the term solved (a SolveFor), the
+// outcome, and the months and the rate it came to; empty where it solved.
+constexpr int SolveMessageSize = 1024;
+void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
+                  double annualRate, char* text);
 
 #endif

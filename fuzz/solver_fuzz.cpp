@@ -150,15 +150,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool nothing = c.x == 0 || c.goal == 0;
     int solvedMonths = months;
     double solvedRate = rate;
-    bool solved = forRate ? SolveRate(input, months, &solvedRate)
+    int outcome = forRate ? SolveRate(input, months, &solvedRate)
                           : SolveMonths(input, rate, &solvedMonths);
-    if (solved == nothing || (nothing && (solvedMonths != months || solvedRate != rate)))
+    bool missing = outcome == AmountMissing || outcome == TargetMissing || outcome == BothMissing;
+    if (missing != nothing || (nothing && (solvedMonths != months || solvedRate != rate)))
+        abort();
+    // What it says: nothing where it solved, something that fits otherwise.
+    static char message[SolveMessageSize + 1];
+    message[SolveMessageSize] = 'x';
+    SolveMessage(input, forRate ? SolveForRate : SolveForMonths, outcome, solvedMonths,
+                 solvedRate, message);
+    if (message[SolveMessageSize] != 'x' || (outcome == Solved) != (message[0] == '\0'))
         abort();
     if (nothing)
         return 0;
-    if (forRate)
+    if (forRate) {
         CheckRate(c, months, solvedRate);
-    else
+        if ((outcome == Solved) != (Shown(c, months, solvedRate) == c.goal))
+            abort();
+    } else {
         CheckMonths(c, solvedMonths, rate);
+        if ((outcome == Solved) != Reaches(c, solvedMonths, rate))
+            abort();
+    }
     return 0;
 }

@@ -30,11 +30,12 @@ static double ReadAmount(HWND page, int field)
     return CapAmount(ParseNumber(text, ParseUnsigned));
 }
 
-// Reads a page field as an amount, caps it, and writes the amount used back
-// with two places.
+// Reads a page field as an amount, caps it, writes it back with two places
+// and returns the amount that text reads as: the cent shown is the cent
+// used, so a second calculation finds the same amount.
 static double ShowAmount(HWND page, int field)
 {
-    double amount = ReadAmount(page, field);
+    double amount = FieldAmount(ReadAmount(page, field));
     RewriteField(page, field, FormatNumber(amount, 2));
     return amount;
 }
@@ -64,14 +65,14 @@ static void CalculateIt(HWND page, int kind)
 }
 
 // Solves the page for its term or its rate: the terms and both fields are
-// read as a calculation reads them; the input field's amount is x, the
-// output field's the target. The input field is written back with two
-// places, the amount the solver takes and the calculation below reads. The
-// term found goes into its box, and the page is then calculated as
-// "Calculate It" does, which writes back the terms and the result at that
-// term over the target. With x or the target 0 there is nothing to solve,
-// and the terms stay. Nothing else is written: each control at most twice,
-// the output field once.
+// read as a calculation reads them, without writing anything; the input
+// field's amount is x, the output field's the target. With x or the target
+// missing nothing is written or calculated. Otherwise the term found (the
+// nearest, where none reaches the target) goes into its box, and the page
+// is calculated as "Calculate It" does, which writes back the terms, the
+// input and the result at that term over the target: each control at most
+// twice, the output field once. A solve that did not solve then says why,
+// in a message box of the main window's.
 static void SolveIt(HWND page, int kind, int unknown)
 {
     LoadFpuControl();
@@ -79,16 +80,23 @@ static void SolveIt(HWND page, int kind, int unknown)
     int months = 0;
     double rate = 0;
     PeekTerms(MainPanel, &months, &rate);
-    SolveInput input = {kind, direction, ShowAmount(page, InputField(direction)),
+    SolveInput input = {kind, direction, ReadAmount(page, InputField(direction)),
                         ReadAmount(page, OutputField(direction))};
-    if (unknown == SolveForMonths) {
-        if (SolveMonths(input, rate, &months))
+    int outcome = unknown == SolveForMonths ? SolveMonths(input, rate, &months)
+                                            : SolveRate(input, months, &rate);
+    bool missing = outcome == AmountMissing || outcome == TargetMissing || outcome == BothMissing;
+    if (!missing) {
+        if (unknown == SolveForMonths)
             SetDlgItemTextA(MainPanel, IDC_MONTHBOX, MonthText(months));
-    } else {
-        if (SolveRate(input, months, &rate))
+        else
             SetDlgItemTextA(MainPanel, IDC_RATEBOX, RateText(rate));
+        CalculateIt(page, kind);
     }
-    CalculateIt(page, kind);
+    if (outcome == Solved)
+        return;
+    char text[SolveMessageSize];
+    SolveMessage(input, unknown, outcome, months, rate, text);
+    MessageBoxA(GetParent(PanelHost), text, "Ledgerly", MB_OK | MB_ICONINFORMATION);
 }
 
 // A label click sends the calculator display's text, unchanged, into its

@@ -155,6 +155,7 @@ struct SolveCase {
     const char* target;  // the output field
     const char* solved;  // the solved term's box afterwards
     const char* shown;   // the output field afterwards
+    int outcome;         // a SolveOutcome: Solved unless told
 };
 
 constexpr int L = LeftToRight;
@@ -164,43 +165,59 @@ constexpr int Rate = SolveForRate;
 
 static const SolveCase SolveCases[] = {
     // Months: the fewest at which the result reaches the target.
-    {"loan at 700 a month", LoanKind, L, M, "360", "8", "80000", "700", "216", "699.97"},
+    {"loan at 700 a month", LoanKind, L, M, "360", "8", "80000", "700", "216", "699.97", Solved},
     {"the first month pays it", LoanKind, L, M, "360", "8", "80000", "80533.33", "1",
-     "80533.33"},
+     "80533.33", Solved},
     {"a cent short at one month", LoanKind, L, M, "360", "8", "80000", "80533.32", "2",
-     "40400.44"},
-    {"no term before the last", LoanKind, L, M, "12", "1", "80000", "105.49", "1200", "105.49"},
-    {"the interest never paid", LoanKind, L, M, "360", "8", "80000", "500", "1200", "533.52"},
+     "40400.44", Solved},
+    {"no term before the last", LoanKind, L, M, "12", "1", "80000", "105.49", "1200",
+     "105.49", Solved},
+    {"the interest never paid", LoanKind, L, M, "360", "8", "80000", "500", "1200", "533.52",
+     NoTermReaches},
     {"loan from its payment", LoanKind, R, M, "12", "8", "587.01", "79999.77", "360",
-     "79999.77"},
+     "79999.77", Solved},
     {"future worth", InvestmentKind, L, M, "12", "7.80", "10000", "103029.25", "360",
-     "103029.25"},
-    {"present worth", InvestmentKind, R, M, "12", "6", "1000000", "100000", "462", "99834.23"},
-    {"a million saved", SavingKind, L, M, "360", "7.80", "500", "1000000", "408", "1004706.54"},
-    {"monthly saving", SavingKind, R, M, "12", "7.80", "1000000", "698.71", "360", "698.71"},
+     "103029.25", Solved},
+    {"present worth", InvestmentKind, R, M, "12", "6", "1000000", "100000", "462", "99834.23",
+     Solved},
+    {"a million saved", SavingKind, L, M, "360", "7.80", "500", "1000000", "408",
+     "1004706.54", Solved},
+    {"monthly saving", SavingKind, R, M, "12", "7.80", "1000000", "698.71", "360", "698.71",
+     Solved},
     {"target above the cap", InvestmentKind, L, M, "12", "100", "1000", "25000000000", "202",
-     "10518297841.61"},
-    {"an amount of 0", LoanKind, L, M, "360", "8", "0", "700", nullptr, "0.00"},
-    {"a target of 0", LoanKind, L, M, "360", "8", "80000", "0.004", nullptr, "587.01"},
+     "10518297841.61", Solved},
+    {"an amount of 0", LoanKind, L, M, "360", "8", "0", "700", nullptr, "0.00", AmountMissing},
+    {"a target of 0", LoanKind, L, M, "360", "8", "80000", "0.004", nullptr, "587.01",
+     TargetMissing},
+    {"a present worth never reached", InvestmentKind, R, M, "12", "0.1", "1000000", "900000",
+     "1200", "904841.19", NoTermReaches},
     // Rates: the fewest places that give the target.
     {"the worked example", LoanKind, L, Rate, "360", "7.80", "80000", "587.01", "8.00",
-     "587.01"},
+     "587.01", Solved},
     {"three places", LoanKind, L, Rate, "360", "7.80", "300000", "1822.83", "6.125",
-     "1822.83"},
-    {"below the lowest rate", LoanKind, L, Rate, "360", "8", "80000", "200", "0.10", "225.58"},
+     "1822.83", Solved},
+    {"below the lowest rate", LoanKind, L, Rate, "360", "8", "80000", "200", "0.10", "225.58",
+     NoRateReaches},
     {"beyond the highest rate", LoanKind, L, Rate, "360", "8", "80000", "70000", "1000.00",
-     "66666.67"},
+     "66666.67", NoRateReaches},
+    {"the lowest rate itself", LoanKind, L, Rate, "360", "8", "80000", "225.58", "0.10",
+     "225.58", Solved},
     {"a loan of 80000", LoanKind, R, Rate, "360", "7.80", "587.01", "80000", "7.99997",
-     "80000.00"},
-    {"doubled in ten years", InvestmentKind, L, Rate, "120", "7.80", "1", "2", "6.95", "2.00"},
-    {"halved in ten years", InvestmentKind, R, Rate, "120", "7.80", "2", "1", "6.95", "1.00"},
+     "80000.00", Solved},
+    {"doubled in ten years", InvestmentKind, L, Rate, "120", "7.80", "1", "2", "6.95", "2.00",
+     Solved},
+    {"halved in ten years", InvestmentKind, R, Rate, "120", "7.80", "2", "1", "6.95", "1.00",
+     Solved},
     {"a saving's worth", SavingKind, L, Rate, "360", "5", "200", "286243.83", "7.80",
-     "286243.83"},
+     "286243.83", Solved},
     {"a saving for a million", SavingKind, R, Rate, "360", "5", "1000000", "698.71", "7.80",
-     "698.71"},
+     "698.71", Solved},
     {"no rate of ten places", InvestmentKind, L, Rate, "1200", "8", "0.01", "10000000000",
-     "27.9515907369", "9999999999.95"},
-    {"an amount of 0", SavingKind, L, Rate, "360", "7.80", "", "1000", nullptr, "0.00"},
+     "27.9515907369", "9999999999.95", NoRateGivesExactly},
+    {"an amount of 0", SavingKind, L, Rate, "360", "7.80", "", "1000", nullptr, "0.00",
+     AmountMissing},
+    {"nothing given", SavingKind, R, Rate, "360", "7.80", "", "abc", nullptr, "0.00",
+     BothMissing},
 };
 
 static double Typed(const char* text, int mode)
@@ -217,15 +234,15 @@ static void CheckSolveCase(const SolveCase& c)
     SolveInput input = {c.kind, c.direction, Typed(c.amount, ParseUnsigned),
                         Typed(c.target, ParseUnsigned)};
     char box[FormatResultSize] = "";
-    bool solved;
+    int outcome;
     if (c.unknown == SolveForMonths) {
-        solved = SolveMonths(input, rate, &months);
+        outcome = SolveMonths(input, rate, &months);
         snprintf(box, sizeof box, "%s", MonthText(months));
     } else {
-        solved = SolveRate(input, months, &rate);
+        outcome = SolveRate(input, months, &rate);
         snprintf(box, sizeof box, "%s", RateText(rate));
     }
-    CHECK_INT(solved, c.solved != nullptr, c.what);
+    CHECK_INT(outcome, c.outcome, c.what);
     if (c.solved)
         CHECK_TEXT(box, c.solved, c.what);
     // The calculation at the solved term, as "Calculate It" reads the field
@@ -320,9 +337,69 @@ static void CheckMoves()
     CHECK(checked > 1000000);
 }
 
+// What a solve that did not solve says, written out by hand.
+struct MessageCase {
+    int kind;
+    int direction;
+    int unknown;
+    const char* months;
+    const char* rate;
+    const char* amount;
+    const char* target;
+    const char* message;
+};
+
+static const MessageCase MessageCases[] = {
+    {LoanKind, L, M, "360", "6.125", "300000", "1000",
+     "A monthly payment of 1000.00 does not pay more than the first month's interest of "
+     "1531.25 on a loan of 300000.00 at 6.125 %, so no term pays the loan off. Over 1200 "
+     "months, the longest term, the monthly payment at 6.125 % is still 1534.66, more than "
+     "the 1000.00 asked for. The page shows that nearest term."},
+    {LoanKind, R, M, "360", "8", "533.33", "80000",
+     "A monthly payment of 533.33 does not pay more than the first month's interest of "
+     "533.33 on a loan of 80000.00 at 8.00 %, so no term pays the loan off. Over 1200 "
+     "months, the longest term, the loan at 8.00 % comes only to 79971.94, less than the "
+     "80000.00 asked for. The page shows that nearest term."},
+    {SavingKind, L, M, "360", "0.10", "1", "10000",
+     "Over 1200 months, the longest term, the future worth at 0.10 % comes only to 1262.00, "
+     "less than the 10000.00 asked for. The page shows that nearest term."},
+    {LoanKind, L, M, "360", "8", "80000", "",
+     "There is nothing to solve: the Monthly Payment field is empty or 0. Type the loan and "
+     "the monthly payment, then choose Solve for Months again."},
+    {InvestmentKind, R, M, "360", "8", "0.001", "100",
+     "There is nothing to solve: the Future Worth field is empty or 0. Type the present "
+     "worth and the future worth, then choose Solve for Months again."},
+    {SavingKind, R, Rate, "360", "8", "", "0",
+     "There is nothing to solve: the Monthly Saving and Future Worth fields are empty or 0. "
+     "Type the monthly saving and the future worth, then choose Solve for Rate again."},
+    {LoanKind, L, Rate, "360", "8", "80000", "200",
+     "No rate from 0.10 to 1000.00 % gives a monthly payment of 200.00 over 360 months: at "
+     "the lowest rate, 0.10 %, it is 225.58. The page shows that nearest rate."},
+    {InvestmentKind, L, Rate, "1200", "8", "0.01", "10000000000",
+     "No rate of up to ten decimals gives a future worth of exactly 10000000000.00 over 1200 "
+     "months. The page shows the nearest rate, 27.9515907369 %, which gives 9999999999.95."},
+    {LoanKind, L, Rate, "360", "7.80", "80000", "587.01", ""},
+};
+
+static void CheckSolveMessages()
+{
+    for (const MessageCase& c : MessageCases) {
+        int months = MonthsUsed(Typed(c.months, ParseFirstWord));
+        double rate = RateUsed(Typed(c.rate, ParseUnsigned));
+        SolveInput input = {c.kind, c.direction, Typed(c.amount, ParseUnsigned),
+                            Typed(c.target, ParseUnsigned)};
+        int outcome = c.unknown == SolveForMonths ? SolveMonths(input, rate, &months)
+                                                  : SolveRate(input, months, &rate);
+        char text[SolveMessageSize];
+        SolveMessage(input, c.unknown, outcome, months, rate, text);
+        CHECK_TEXT(text, c.message, "solve message");
+    }
+}
+
 void CheckSolving()
 {
     for (const SolveCase& c : SolveCases)
         CheckSolveCase(c);
+    CheckSolveMessages();
     CheckMoves();
 }

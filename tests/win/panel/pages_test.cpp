@@ -117,6 +117,10 @@ constexpr Calculation Calculations[] = {
     {Loan, "360 (30 Yrs)", "8.001", L, "80000", "80000.00", "587.07", "360", "8.001"},
     {Loan, "12", "0.5", L, "1000", "1000.00", "83.56", "12", "0.50"},
     {Saving, " 12 ( 1 Yr )", "-6", L, "100", "100.00", "1233.56", "12", "6.00"},
+    // The cent shown is the cent used: 99.995 shows 100.00 and is saved as
+    // 100.00; 1199.995 reads just below it and shows 1199.99.
+    {Saving, "480", "6", L, "99.995", "100.00", "199149.07", "480", "6.00"},
+    {Loan, "360", "6", R, "1199.995", "1199.99", "200148.27", "360", "6.00"},
     // Rate 1000 over 1200 months: (1 + i)^n overflows to infinity. Results
     // are proportional to the amount: 0 gives 0, any other is too large.
     {Loan, "1200", "1000", L, "1000", "1000.00", "833.33", "1200", "1000.00"},
@@ -158,6 +162,33 @@ static void Run(const Calculation& row, int number)
     CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), row.monthBox, what);
     wsprintfA(what, "calculation %d: rate box", number);
     CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.rateBox, what);
+
+    // Calculated again with nothing changed: the same amounts.
+    Click(page, IDC_CALCULATE);
+    wsprintfA(what, "calculation %d again", number);
+    CHECK_TEXT(ItemText(page, input), row.input, what);
+    CHECK_TEXT(ItemText(page, output), row.output, what);
+}
+
+// A third of 1000 from the keypad, sent into the Present Worth field: the
+// field shows 333.33 after the calculation, and the result is that of
+// 333.33, the first time and every time after.
+static void CheckKeypadThird()
+{
+    HWND page = ShowPage(Investment);
+    SetItemText(MainPanel, IDC_MONTHBOX, "1200");
+    SetItemText(MainPanel, IDC_RATEBOX, "8");
+    const int keys[] = {IDC_KEYC, IDC_KEY1, IDC_KEY0, IDC_KEY0, IDC_KEY0,
+                        IDC_KEYDIVIDE, IDC_KEY3, IDC_KEYEQUALS};
+    for (int key : keys)
+        Click(MainPanel, key);
+    CHECK_TEXT(ItemText(MainPanel, IDC_DISPLAY), "333.3333333333", "1000 / 3");
+    ClickLabel(page, IDC_LEFTLABEL);
+    for (int time = 1; time <= 2; ++time) {
+        Click(page, IDC_CALCULATE);
+        CHECK_TEXT(ItemText(page, IDC_LEFTFIELD), "333.33", "a third of 1000, as used");
+        CHECK_TEXT(ItemText(page, IDC_RIGHTFIELD), "967609.86", "the future worth of 333.33");
+    }
 }
 
 // Results far beyond 31 characters, short of overflow, are shown in full:
@@ -259,7 +290,8 @@ static void CheckHiddenPageKeeps()
 // Selection, "Solve for Months" and "Solve for Rate" from the menu on the
 // shown page: the term found in its box, both fields written back, the
 // output field showing the result at that term; a "Calculate It" after it
-// changes nothing.
+// changes nothing. A solve that cannot solve says so in a message box of
+// the main window's; with an amount missing it writes nothing at all.
 struct Solve {
     int page;
     WORD command;
@@ -272,31 +304,43 @@ struct Solve {
     const char* rateBox;
     const char* leftAfter;
     const char* rightAfter;
+    const char* message;    // what the message box says in part, or null: none
 };
 
 constexpr Solve Solves[] = {
     // 80000 paid at 700 a month at 8 %: 216 months, at 699.97.
-    {Loan, IDM_SOLVEMONTHS, L, "360", "8", "80000", "700", "216", "8.00", "80000.00", "699.97"},
+    {Loan, IDM_SOLVEMONTHS, L, "360", "8", "80000", "700", "216", "8.00", "80000.00", "699.97",
+     nullptr},
     // The worked example's payment: 8 %, not the exact 7.9999768233.
     {Loan, IDM_SOLVERATE, L, "360", "7.8", "80000", "587.01", "360", "8.00", "80000.00",
-     "587.01"},
+     "587.01", nullptr},
     // Solved for the payment as its field shows it after the command: 587.01.
     {Loan, IDM_SOLVERATE, R, "360", "8", "80000", "587.014", "360", "7.99997", "80000.00",
-     "587.01"},
+     "587.01", nullptr},
     {Saving, IDM_SOLVEMONTHS, L, "360 (30 Yrs)", "7.80", "500", "1000000", "408", "7.80",
-     "500.00", "1004706.54"},
+     "500.00", "1004706.54", nullptr},
     // The target is capped like an amount.
     {Investment, IDM_SOLVEMONTHS, L, "12", "100", "1000", "25000000000", "202", "100.00",
-     "1000.00", "10518297841.61"},
-    {Investment, IDM_SOLVERATE, R, "120", "1", "1", "2", "120", "6.95", "1.00", "2.00"},
-    // Nothing to solve: the page is calculated, the terms stay.
-    {Loan, IDM_SOLVERATE, L, "360", "7.80", "", "587.01", "360", "7.80", "0.00", "0.00"},
+     "1000.00", "10518297841.61", nullptr},
+    {Investment, IDM_SOLVERATE, R, "120", "1", "1", "2", "120", "6.95", "1.00", "2.00",
+     nullptr},
+    // The nearest term, and why it does not reach the target.
+    {Loan, IDM_SOLVEMONTHS, L, "360", "6.125", "300000", "1000", "1200", "6.125", "300000.00",
+     "1534.66", "does not pay more than the first month's interest of 1531.25 on a loan of "
+     "300000.00 at 6.125 %"},
+    // Nothing to solve: nothing is written, the box says which amount is missing.
+    {Loan, IDM_SOLVERATE, L, "360", "7.8", "", "587.01", "360", "7.8", "", "587.01",
+     "the Loan field is empty or 0"},
+    {Loan, IDM_SOLVEMONTHS, L, "360", "8", "80000", "", "360", "8", "80000", "",
+     "the Monthly Payment field is empty or 0"},
 };
 
 static void CheckSolveCommands()
 {
+    HANDLE watcher = StartBoxWatcher();
     int number = 0;
     for (const Solve& row : Solves) {
+        LONG boxes = SeenBoxCount;
         HWND page = ShowPage(row.page);
         SetItemText(MainPanel, IDC_MONTHBOX, row.months);
         SetItemText(MainPanel, IDC_RATEBOX, row.rate);
@@ -307,7 +351,17 @@ static void CheckSolveCommands()
         PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(row.command, 0), 0);
         Pump();
         ++number;
-        for (int again = 0; again < 2; ++again) {
+        char said[64];
+        wsprintfA(said, "solve %d: message box", number);
+        CHECK_INT(SeenBoxCount - boxes, row.message ? 1 : 0, said);
+        if (row.message && SeenBoxCount > boxes) {
+            const SeenBox& box = SeenBoxes[SeenBoxCount - 1];
+            CHECK_TEXT(box.caption, "Ledgerly", said);
+            if (!CheckTrue(strstr(box.text, row.message) != nullptr, said, __FILE__, __LINE__))
+                printf("    said \"%s\"\n", box.text);
+        }
+        bool nothingWritten = row.leftAfter[0] == '\0' || row.rightAfter[0] == '\0';
+        for (int again = 0; again < (nothingWritten ? 1 : 2); ++again) {
             char what[64];
             wsprintfA(what, "solve %d%s", number, again ? ", calculated again" : "");
             CheckControlState(what);
@@ -319,6 +373,7 @@ static void CheckSolveCommands()
             Click(page, IDC_CALCULATE);
         }
     }
+    StopBoxWatcher(watcher);
 }
 
 // Every page procedure returns FALSE, whatever the message.
@@ -413,6 +468,7 @@ int main()
     for (const Calculation& row : Calculations)
         Run(row, ++number);
     CheckHugeResults();
+    CheckKeypadThird();
     CheckSolveCommands();
     CheckLabels();
     CheckHiddenPageKeeps();
