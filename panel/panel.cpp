@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include "finance/formulas.h"
+#include "finance/terms.h"
 #include "keypad/keypad.h"
 #include "panel/parts.h"
 #include "res/resource.h"
@@ -39,9 +40,9 @@ constexpr int ReferenceUnitWidth = 6, ReferenceUnitHeight = 13;
 constexpr int TabItemHeight = 20;
 constexpr int TabPaddingX = 20, TabPaddingY = 3;
 
-// The term boxes' widths, and their height with the list dropped down: the
-// Interest Rate box shows every rate with up to three places below 1000 and
-// "1000.00", the Month box every item of its list and every count, whole.
+// The term boxes' widths at that setting, the least they get, and their
+// height with the list dropped down. Each is made as wide as its widest
+// text needs in its own font (TermBoxWidth), where that is more.
 constexpr int RateBoxWidth = 68, MonthBoxWidth = 88;
 constexpr int DroppedHeight = 500;
 
@@ -65,6 +66,27 @@ static int ScaleHeight(HWND panel, int pixels)
     return Scale(panel, pixels, false);
 }
 
+bool PanelAtReferenceUnits()
+{
+    RECT unit = {0, 0, 4, 8};
+    MapDialogRect(MainPanel, &unit);
+    return unit.right == ReferenceUnitWidth && unit.bottom == ReferenceUnitHeight;
+}
+
+// A term box's width: the reference width grown with the panel's units, or
+// what its widest text needs, whichever is more.
+static int BoxWidth(HWND panel, HWND box, int reference)
+{
+    int scaled = ScaleWidth(panel, reference);
+    int needed = TermBoxWidth(box);
+    return needed > scaled ? needed : scaled;
+}
+
+// The terms the boxes show at start-up: "360" and "7.80" (with the user's
+// decimal mark).
+constexpr int StartMonths = 360;
+constexpr double StartRate = 7.8;
+
 // SetWindowPos flags for a new page: keep the template's place, come first
 // among the panel's children (above the tab strip), and show.
 constexpr UINT NewPageFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
@@ -73,8 +95,8 @@ void CreateMainPanel()
 {
     MainPanel = CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(IDD_MAINPANEL), PanelHost,
                                    PanelProc, 0);
-    SetDlgItemTextA(MainPanel, IDC_MONTHBOX, "360");
-    SetDlgItemTextA(MainPanel, IDC_RATEBOX, "7.80");
+    SetDlgItemTextA(MainPanel, IDC_MONTHBOX, MonthText(StartMonths));
+    SetDlgItemTextA(MainPanel, IDC_RATEBOX, RateText(StartRate));
     WatchTermBoxes();
     WatchDisplay();
     TabStrip = GetDlgItem(MainPanel, IDC_TABSTRIP);
@@ -103,11 +125,11 @@ void CreateMainPanel()
 static void OnInitPanel(HWND panel)
 {
     RateBox = GetDlgItem(panel, IDC_RATEBOX);
-    SetWindowPos(RateBox, HWND_TOP, 0, 0, ScaleWidth(panel, RateBoxWidth),
+    MonthBox = GetDlgItem(panel, IDC_MONTHBOX);
+    SetWindowPos(RateBox, HWND_TOP, 0, 0, BoxWidth(panel, RateBox, RateBoxWidth),
                  ScaleHeight(panel, DroppedHeight), SWP_NOMOVE);
     SendMessageA(RateBox, CB_SETCURSEL, 0, 0);
-    MonthBox = GetDlgItem(panel, IDC_MONTHBOX);
-    SetWindowPos(MonthBox, HWND_BOTTOM, 0, 0, ScaleWidth(panel, MonthBoxWidth),
+    SetWindowPos(MonthBox, HWND_BOTTOM, 0, 0, BoxWidth(panel, MonthBox, MonthBoxWidth),
                  ScaleHeight(panel, DroppedHeight), SWP_NOMOVE);
     SendMessageA(MonthBox, CB_SETCURSEL, 0, 0);
 }

@@ -18,6 +18,10 @@ extern HWND PanelHost;
 extern HWND MainPanel;
 void CreateMainPanel();
 
+// Whether the panel's dialog units are those the window's fixed size was
+// made for: "MS Sans Serif" 8 at 96 DPI.
+bool PanelAtReferenceUnits();
+
 // Selects a tab (a PageKind) and shows its page, creating it the first time.
 void SelectTab(int index);
 // The focus to the control after the tab strip: the keypad's "7" key.

@@ -33,6 +33,11 @@ void ReadTerms(HWND panel);
 void PeekTerms(HWND panel, int* months, double* annualRate);
 void HandleTermCommand(WORD id, WORD code);
 void WatchTermBoxes();
+// The width a term box needs to show its widest text whole in its edit
+// field, in its own font: the Month box each item of its list and every
+// count, the Interest Rate box every rate with up to three places below
+// 1000 and "1000.00".
+int TermBoxWidth(HWND box);
 
 // The calculation pages (pages.cpp).
 int ReadDirection(HWND page);  // a Direction

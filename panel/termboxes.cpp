@@ -65,6 +65,56 @@ void ReadTerms(HWND panel)
     MonthlyRate = MonthlyRateOf(AnnualRate);
 }
 
+// The widest of some texts in a control's font.
+static int WidestText(HWND control, const char* const* texts, int count)
+{
+    FontDc f = GetFontDc(control);
+    int widest = 0;
+    for (int i = 0; i < count; ++i) {
+        SIZE size = {};
+        GetTextExtentPoint32A(f.dc, texts[i], lstrlenA(texts[i]), &size);
+        if (size.cx > widest)
+            widest = size.cx;
+    }
+    ReleaseFontDc(f);
+    return widest;
+}
+
+int TermBoxWidth(HWND box)
+{
+    constexpr int MaxTexts = 11;
+    const char* texts[MaxTexts];
+    int count = 0;
+    char rates[10][8];
+    char highest[FormatResultSize];
+    if (box == MonthBox) {
+        for (const MonthItem& item : MonthItems)
+            texts[count++] = item.text;
+        texts[count++] = "1200";
+    } else {
+        // Digits need not be equally wide: each is written into a rate of
+        // three whole digits and three places.
+        for (int d = 0; d < 10; ++d) {
+            char* r = rates[d];
+            r[0] = r[1] = r[2] = r[4] = r[5] = r[6] = static_cast<char>('0' + d);
+            r[3] = DecimalMark();
+            r[7] = '\0';
+            texts[count++] = r;
+        }
+        lstrcpynA(highest, RateText(MaxRate), sizeof highest);
+        texts[count++] = highest;
+    }
+    // What the box leaves around its edit field's text: its frame, its
+    // button, the edit field's margins; measured on the box as it is.
+    HWND edit = GetDlgItem(box, BoxEditId);
+    RECT frame = {}, format = {};
+    GetWindowRect(box, &frame);
+    if (edit)
+        SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    int around = (frame.right - frame.left) - (format.right - format.left);
+    return WidestText(box, texts, count) + around;
+}
+
 // Selects a list item, which puts its text into the box. With no item to
 // select the list is left without a selection, and the box keeps what it
 // held: selecting nothing, or emptying the list, would empty the box.

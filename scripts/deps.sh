@@ -6,7 +6,7 @@ set -e
 what=${1:-all}
 
 need_build="cmake make g++ python3 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 clang libclang-rt-14-dev libbenchmark-dev"
-need_wine="wine wine32:i386 wine64 xvfb xauth x11-utils fonts-wine xdotool"
+need_wine="wine wine32:i386 wine64 xvfb xauth x11-utils fonts-wine fonts-dejavu-core fonts-liberation2 xdotool"
 need_run="imagemagick"
 
 case $what in

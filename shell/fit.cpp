@@ -31,20 +31,22 @@ static RECT ScreenClient(HWND window)
     return client;
 }
 
-// When a control of the panel or of its page reaches past the client area,
+// Where the panel's units are those the window's fixed size was made for,
+// the window keeps that size while every control fits (the panel itself is
+// a few pixels wider than the client area there, with nothing in them).
+// At any other setting, and where a control reaches past the client area,
 // the window grows to the right and down until its client area holds the
-// whole panel, and the host grows with it. Where everything fits, nothing
-// changes, even though the panel itself is a few pixels wider than the
-// client area there.
+// whole panel, and the host grows with it.
 void FitWindowToPanel(HWND window)
 {
     if (!MainPanel)
         return;
     RECT client = ScreenClient(window);
-    if (ControlsWithin(MainPanel, client.right, client.bottom))
-        return;
     RECT panel;
     GetWindowRect(MainPanel, &panel);
+    if (ControlsWithin(MainPanel, client.right, client.bottom) &&
+        (PanelAtReferenceUnits() || (panel.right <= client.right && panel.bottom <= client.bottom)))
+        return;
     // A wider window may fold its menu bar onto fewer lines, which changes
     // the client height: measure again after each step.
     for (int step = 0; step < 3; ++step) {

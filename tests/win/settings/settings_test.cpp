@@ -389,6 +389,14 @@ static void CheckTermBoxes()
         SetFocus(key7);
         Report(Marked(edit), edit, "", "is marked once the focus left");
     }
+    // Each box, made as wide as its texts need, stops short of what stands
+    // to its right: the rate's label, and the "%".
+    HWND percent = FindWindowExA(MainPanel, nullptr, "Static", "%");
+    const HWND rightOf[][2] = {{MonthBox, GetDlgItem(MainPanel, IDC_RATELABEL)},
+                               {RateBox, percent}};
+    for (const auto& pair : rightOf)
+        Report(RectInParent(pair[0]).right <= RectInParent(pair[1]).left, pair[0], "",
+               "ends before the control to its right");
     // Every item of the month list, as picking it leaves it in the box.
     HWND edit = GetDlgItem(MonthBox, 1001);
     SendMessageA(MonthBox, CB_SHOWDROPDOWN, TRUE, 0);
