@@ -120,11 +120,12 @@ static void CopyText(char* to, int size, const char* from)
     to[i] = '\0';
 }
 
-StatementTerms TermsOfPage(int kind, int months, const char* rateText, const char* leftText,
-                           const char* rightText)
+StatementTerms TermsOfPage(int kind, int direction, int months, const char* rateText,
+                           const char* leftText, const char* rightText)
 {
     StatementTerms terms = {};
     terms.kind = kind;
+    terms.direction = direction;
     terms.months = months;
     terms.rateUnreadable = !ParseRate(rateText, &terms.rate);
     if (terms.rateUnreadable)
@@ -163,8 +164,10 @@ void StartStatement(Statement* statement, const StatementTerms& terms)
 static void SetBalance(Statement* s, StatementRow* row, long long balance)
 {
     s->balance = balance;
-    if (balance >= StatementLimitCents)
+    if (balance >= StatementLimitCents && !s->tooLarge) {
         s->tooLarge = true;
+        s->limitMonth = s->month;
+    }
     if (s->tooLarge)
         row->unknown |= BalanceUnknown;
 }
@@ -249,6 +252,11 @@ bool NextStatementRow(Statement* s, StatementRow* row)
     else
         WorthMonth(s, row);
     row->balance = s->balance;
+    // No amount at the limit or above is shown as a number, in a row as in
+    // its total: a loan's last payment, its balance and a month's interest,
+    // can pass it.
+    if (row->payment >= StatementLimitCents)
+        row->unknown |= PaymentUnknown;
     StatementRow* total = &s->total;
     AddToTotal(total, PaymentUnknown, &total->payment, row->payment, row->unknown);
     AddToTotal(total, InterestUnknown, &total->interest, row->interest, row->unknown);
@@ -381,6 +389,13 @@ static bool IsNumberText(const char* text)
     return digits;
 }
 
+// SYLK's number formats: pictures listed once after the opening record, by
+// their place in the list, and a cell's format record naming one (F: fixed,
+// with so many places, alignment as the sheet's default).
+constexpr const char* SylkPictures = "P;PGeneral\r\nP;P0\r\nP;P0.00\r\n";
+constexpr const char* WholeFormat = "F;P1;FF0G";
+constexpr const char* AmountFormat = "F;P2;FF2G";
+
 // One line of the table, or one row of SYLK records (row y of the sheet):
 // the column names (row null) or a row's cells.
 static int WriteLine(int kind, const StatementRow* row, int form, int y, char* line)
@@ -407,11 +422,22 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
         CopyText(value, sizeof value, cell);
         if (!value[0])
             continue;
+        bool number = IsNumberText(value);
+        if (number) {
+            // The cell's format first: a month's number whole, an amount with
+            // two places, as the list shows them.
+            bool month = ColumnsOf(kind)[c].column == MonthColumn;
+            out.Put(month ? WholeFormat : AmountFormat);
+            out.Put(";Y");
+            out.Put(CountText(y));
+            out.Put(";X");
+            out.Put(CountText(c + 1));
+            out.Put("\r\n");
+        }
         out.Put("C;Y");
         out.Put(CountText(y));
         out.Put(";X");
         out.Put(CountText(c + 1));
-        bool number = IsNumberText(value);
         out.Put(number ? ";K" : ";K\"");
         out.Put(value);
         out.Put(number ? "\r\n" : "\"\r\n");
@@ -458,8 +484,10 @@ unsigned long StatementTable(const StatementTerms& terms, int form, char* text)
     char line[StatementLineSize];
     unsigned long size = 0;
     int y = 1;
-    if (form == SylkTable)
+    if (form == SylkTable) {
         AddText(text, &size, "ID;PLedgerly\r\n");
+        AddText(text, &size, SylkPictures);
+    }
     AddLine(text, &size, line, WriteLine(kind, nullptr, form, y++, line));
     Statement statement;
     StartStatement(&statement, terms);
@@ -515,13 +543,18 @@ void StatementHeading(const StatementTerms& terms, char* text)
     out.Put(terms.rightText);
 }
 
-// The limit as an amount, and what the statement does past it.
-static void PutLimit(TextWriter& out, const char* amount, const char* after)
+// The limit as an amount, the month the balance or worth reached it, and
+// what the statement does past it.
+static void PutLimit(TextWriter& out, const Statement& s, const char* amount, const char* after)
 {
     out.Put("The ");
     out.Put(amount);
     out.Put(" reaches ");
     out.Put(CentsText(StatementLimitCents));
+    if (s.limitMonth) {
+        out.Put(" in month ");
+        out.Put(CountText(s.limitMonth));
+    }
     out.Put(", the most the statement keeps in whole cents: from that month on it is not "
             "shown, ");
     out.Put(after);
@@ -530,7 +563,7 @@ static void PutLimit(TextWriter& out, const char* amount, const char* after)
 static void LoanNote(const Statement& s, TextWriter& out)
 {
     if (s.tooLarge) {
-        PutLimit(out, "balance",
+        PutLimit(out, s, "balance",
                  "nor are the interest on it, the principal and the last payment.");
         return;
     }
@@ -544,6 +577,9 @@ static void LoanNote(const Statement& s, TextWriter& out)
         out.Put(", with a last payment of ");
         out.Put(CentsText(s.lastPayment));
         out.Put(".");
+    } else if (s.lastPayment >= StatementLimitCents) {
+        out.Put(" The last payment is too large to show: it settles the balance the other "
+                "payments leave.");
     } else if (s.lastPayment != s.terms.right) {
         out.Put(" The last payment is ");
         out.Put(CentsText(s.lastPayment));
@@ -557,38 +593,53 @@ static void LoanNote(const Statement& s, TextWriter& out)
     }
 }
 
-// The statement's final worth beside the page's future worth, and what
-// each is: the statement credits (and saves) whole cents, the page's figure
-// is the formula's in double precision.
+// The statement's final worth beside the page's future worth, and why they
+// differ. The statement credits each month's interest in whole cents; the
+// page's future worth is either its own answer, which keeps every fraction
+// of a cent, or the figure given, from which the page worked out a saving
+// or a present worth that it shows rounded to the cent.
 static void WorthNote(const Statement& s, TextWriter& out)
 {
     if (s.tooLarge) {
-        PutLimit(out, "worth", "nor is the interest on it.");
+        PutLimit(out, s, "worth", "nor is the interest on it.");
         return;
     }
-    out.Put(s.terms.kind == SavingKind
-                ? "With a whole-cent saving and each month's interest credited in whole cents, "
-                : "With each month's interest credited in whole cents, ");
-    out.Put("the statement ends at ");
+    const StatementTerms& t = s.terms;
+    const char* start = t.kind == SavingKind ? "monthly saving of " : "present worth of ";
+    if (t.direction == RightToLeft) {
+        out.Put("The ");
+        out.Put(start);
+        out.Put(t.leftText);
+        out.Put(" is the page's answer rounded to the cent, and each month's interest is "
+                "credited in whole cents: the statement ends at ");
+    } else {
+        out.Put("Each month's interest is credited in whole cents: the statement ends at ");
+    }
     out.Put(CentsText(s.balance));
-    long long final = s.balance;
-    long long page = s.terms.right;
-    if (s.terms.rightTooLarge) {
-        out.Put("; the page's future worth, the formula's in double precision, reads ");
-        out.Put(s.terms.rightText);
+    const char* page = t.direction == RightToLeft ? "the future worth given"
+                                                  : "the future worth the page worked out";
+    if (t.rightTooLarge) {
+        out.Put("; ");
+        out.Put(page);
+        out.Put(", which keeps every fraction of a cent, reads ");
+        out.Put(t.rightText);
         out.Put(".");
         return;
     }
-    if (final == page) {
-        out.Put(", as does the page's future worth, the formula's in double precision.");
+    long long final = s.balance;
+    if (final == t.right) {
+        out.Put(", as does ");
+        out.Put(page);
+        out.Put(".");
         return;
     }
     out.Put(", ");
-    out.Put(CentsText(final > page ? final - page : page - final));
-    out.Put(final > page ? " more than " : " less than ");
-    out.Put("the page's future worth of ");
-    out.Put(CentsText(page));
-    out.Put(", the formula's in double precision.");
+    out.Put(CentsText(final > t.right ? final - t.right : t.right - final));
+    out.Put(final > t.right ? " more than " : " less than ");
+    out.Put(page);
+    out.Put(", ");
+    out.Put(CentsText(t.right));
+    out.Put(t.direction == RightToLeft ? "." : ", which keeps every fraction of a cent.");
 }
 
 void StatementNote(const Statement& statement, char* text)

@@ -25,6 +25,7 @@ constexpr long long MaxRateUnits = 1000 * RateUnitsPerPercent;
 // that is no readable text of at most ten places up to 1000, unreadable.
 struct StatementTerms {
     int kind;             // a PageKind
+    int direction;        // a Direction: which of the two amounts the page was given
     int months;
     long long rate;       // units of 10^-10 percent a year
     bool rateUnreadable;
@@ -37,10 +38,11 @@ struct StatementTerms {
     char rightText[FormatResultSize];
 };
 
-// The terms of a statement of a page of this kind, from the months used and
-// the texts the Interest Rate box and the page's two fields show.
-StatementTerms TermsOfPage(int kind, int months, const char* rateText, const char* leftText,
-                           const char* rightText);
+// The terms of a statement of a page of this kind, calculated in this
+// direction, from the months used and the texts the Interest Rate box and
+// the page's two fields show.
+StatementTerms TermsOfPage(int kind, int direction, int months, const char* rateText,
+                           const char* leftText, const char* rightText);
 
 // Which amounts of a row are not known: the balance reached the limit (or
 // the page's amounts could not be read), and what follows from it. Such a
@@ -70,6 +72,7 @@ struct Statement {
     int month;             // months done
     bool ended;            // a loan paid off
     bool tooLarge;         // the balance or worth is not known
+    int limitMonth;        // the month the balance or worth reached the limit, or 0
     long long balance;
     long long lastPayment;
     StatementRow total;    // the totals so far
@@ -110,14 +113,16 @@ const char* CellText(int kind, const StatementRow& row, int column);
 
 // One line of the copied table, with its CR LF, into a buffer of this size;
 // returns the length written.
-constexpr int StatementLineSize = 256;
+constexpr int StatementLineSize = 512;
 int StatementHeaderLine(int kind, char* line);
 int StatementLine(int kind, const StatementRow& row, char* line);
 
 // The forms the whole table is copied in: text with the fields between tabs,
 // each line ended by CR LF, as a spreadsheet pastes it (amounts as the list
 // shows them); and SYLK, a cell record per field (numbers with a point
-// whatever the user's or the spreadsheet's language, texts quoted), which spreadsheets read as cells of numbers.
+// whatever the user's or the spreadsheet's language, each with the format
+// the list shows it in: two places for an amount, none for a month; texts
+// quoted), which spreadsheets read as cells of numbers.
 enum TableForm : int { TabSeparatedTable, SylkTable };
 
 // The whole table in a form: the header, one line or row per month, the

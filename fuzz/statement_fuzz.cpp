@@ -31,7 +31,9 @@ static long long Amount(const uint8_t* data, size_t size, size_t* at)
 static StatementTerms Decode(const uint8_t* data, size_t size, size_t* position)
 {
     size_t at = *position;
-    int kind = static_cast<int>(Take(data, size, &at, 1) % PageKindCount);
+    uint64_t page = Take(data, size, &at, 1);
+    int kind = static_cast<int>((page & 0x7F) % PageKindCount);
+    int direction = page & 0x80 ? RightToLeft : LeftToRight;
     // Terms of every length, short ones as often as long ones in their
     // binary size, so a run goes through many statements.
     int bits = static_cast<int>(Take(data, size, &at, 1) % 12);
@@ -47,7 +49,7 @@ static StatementTerms Decode(const uint8_t* data, size_t size, size_t* position)
     char leftText[FieldTextSize];
     snprintf(leftText, sizeof leftText, "%s", CentsText(left));
     *position = at;
-    return TermsOfPage(kind, months, rateText, leftText, CentsText(right));
+    return TermsOfPage(kind, direction, months, rateText, leftText, CentsText(right));
 }
 
 static void Fail(const StatementTerms& terms, int month, const char* what)

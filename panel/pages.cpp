@@ -196,6 +196,7 @@ bool CalculateShownPage(PageCalculation* shown)
         return false;
     CalculateIt(page, kind);
     shown->kind = kind;
+    shown->direction = ReadDirection(page);
     shown->months = Months;
     shown->rate[0] = '\0';
     shown->left[0] = '\0';

@@ -29,11 +29,12 @@ void FocusFirstField();
 // The focus rectangle shown, as after a key press.
 void ShowKeyboardCues();
 
-// What the shown page shows after its calculation: its kind, the months
+// What the shown page shows after its calculation: its kind and direction, the months
 // used, the text of the Interest Rate box (the rate used, as written) and
 // the whole texts of its two fields.
 struct PageCalculation {
-    int kind;  // a PageKind
+    int kind;       // a PageKind
+    int direction;  // a Direction
     int months;
     char rate[FieldTextSize];
     char left[FormatResultSize];

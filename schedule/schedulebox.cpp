@@ -27,7 +27,8 @@ void OpenSchedule(HWND owner)
         return;
     // The left field holds the loan, the present worth or the saving; the
     // right one the payment or the future worth.
-    ShownTerms = TermsOfPage(shown.kind, shown.months, shown.rate, shown.left, shown.right);
+    ShownTerms = TermsOfPage(shown.kind, shown.direction, shown.months, shown.rate, shown.left,
+                             shown.right);
     DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_SCHEDULEBOX), owner, ScheduleBoxProc, 0);
 }
 
@@ -116,6 +117,45 @@ static int TextHeight(HWND control, const char* const* texts, int count)
     }
     ReleaseFontDc(f);
     return height;
+}
+
+// A static breaks its lines only between words. A word wider than the
+// whole line (a worth of hundreds of digits in the heading) is broken where
+// the line is full, so every character is shown. Returns the new text in
+// a buffer of its own.
+static const char* BreakLongWords(HWND control, const char* text)
+{
+    static char broken[StatementTextSize + 128];
+    RECT client;
+    GetClientRect(control, &client);
+    FontDc f = GetFontDc(control);
+    int length = 0;
+    const int room = static_cast<int>(sizeof broken) - 3;  // a line break and the end
+    for (const char* word = text; *word && length < room;) {
+        int letters = 0;
+        while (word[letters] && word[letters] != ' ')
+            ++letters;
+        if (!letters) {
+            broken[length++] = *word++;
+            continue;
+        }
+        // The most letters that fit on a line, at least one, line by line.
+        int start = 0;
+        for (int end = 1; end <= letters && length < room; ++end) {
+            SIZE size = {};
+            GetTextExtentPoint32A(f.dc, word + start, end - start, &size);
+            if (size.cx > client.right && end - 1 > start) {
+                broken[length++] = '\r';
+                broken[length++] = '\n';
+                start = end - 1;
+            }
+            broken[length++] = word[end - 1];
+        }
+        word += letters;
+    }
+    broken[length] = '\0';
+    ReleaseFontDc(f);
+    return broken;
 }
 
 // A static grown down to the lines its texts need, never shrunk.
@@ -210,8 +250,11 @@ static void LayOutScheduleBox(HWND box, int columnsWidth, int listBorder,
     }
 
     char heading[StatementTextSize];
-    GetDlgItemTextA(box, IDC_SCHEDULEHEADING, heading, sizeof heading);
-    const char* headings[] = {heading};
+    StatementHeading(ShownTerms, heading);
+    HWND headingControl = GetDlgItem(box, IDC_SCHEDULEHEADING);
+    const char* shownHeading = BreakLongWords(headingControl, heading);
+    SetWindowTextA(headingControl, shownHeading);
+    const char* headings[] = {shownHeading};
     height += GrowToText(box, IDC_SCHEDULEHEADING, headings, 1);
     height += GrowToText(box, IDC_SCHEDULENOTE, notes, noteCount);
 

@@ -118,7 +118,7 @@ inline HWND MarkOf(HWND field)
 // last answer.
 inline const char* ClipboardText(HWND owner, UINT format = CF_TEXT)
 {
-    static char text[262144];
+    static char text[1 << 20];
     text[0] = '\0';
     if (!OpenClipboard(owner))
         return "(clipboard busy)";

@@ -36,17 +36,17 @@ static const ScheduleCase ScheduleCases[] = {
      "Total\t102.01\t2.01\t100.00\r\n"},
     {1, "2", "6", RightToLeft, "1000", "990.07", "1000.00",
      "Investment of 990.07 at 6.00 % over 2 months, growing to 1000.00",
-     "With each month's interest credited in whole cents, the statement ends at 1000.00, as "
-     "does the page's future worth, the formula's in double precision.",
+     "The present worth of 990.07 is the page's answer rounded to the cent, and each month's "
+     "interest is credited in whole cents: the statement ends at 1000.00, as does the future "
+     "worth given.",
      "Month\tInterest\tWorth\r\n"
      "1\t4.95\t995.02\r\n"
      "2\t4.98\t1000.00\r\n"
      "Total\t9.93\t1000.00\r\n"},
     {2, "3", "12", LeftToRight, "100", "100.00", "303.01",
      "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01",
-     "With a whole-cent saving and each month's interest credited in whole cents, the "
-     "statement ends at 303.01, as does the page's future worth, the formula's in double "
-     "precision.",
+     "Each month's interest is credited in whole cents: the statement ends at 303.01, as does "
+     "the future worth the page worked out.",
      "Month\tSaving\tInterest\tWorth\r\n"
      "1\t100.00\t0.00\t100.00\r\n"
      "2\t100.00\t1.00\t201.00\r\n"
@@ -63,9 +63,9 @@ static const ScheduleCase ScheduleCases[] = {
      "9429322190177.36",
      "Saving 9999999999.99 a month at 0.1234567891 % over 900 months, growing to "
      "9429322190177.36",
-     "With a whole-cent saving and each month's interest credited in whole cents, the "
-     "statement ends at 9429322190175.94, 1.42 less than the page's future worth of "
-     "9429322190177.36, the formula's in double precision.",
+     "Each month's interest is credited in whole cents: the statement ends at "
+     "9429322190175.94, 1.42 less than the future worth the page worked out, 9429322190177.36, "
+     "which keeps every fraction of a cent.",
      nullptr},
     // The longest statement: 1200 months, every row and the total.
     {2, "1200", "7.80", LeftToRight, "200", "200.00", "73192937.28", nullptr, nullptr, nullptr},
@@ -116,7 +116,7 @@ static const char* ListText(HWND list)
 // list shows it, any other text in quotes.
 static void CheckSylk(HWND box, HWND list)
 {
-    static char sylk[262144];
+    static char sylk[1 << 20];
     lstrcpynA(sylk, ClipboardText(box, CF_SYLK), sizeof sylk);
     CHECK(strncmp(sylk, "ID;P", 4) == 0);
     int records = 0, wrong = 0;
@@ -185,7 +185,7 @@ static void InspectSchedule(HWND box)
     // Every row: as many as the statement has months, and the total.
     int months = atoi(c.months);
     StatementTerms terms =
-        TermsOfPage(c.tab, months, ItemText(MainPanel, IDC_RATEBOX), c.left, c.right);
+        TermsOfPage(c.tab, c.direction, months, ItemText(MainPanel, IDC_RATEBOX), c.left, c.right);
     Statement s;
     StartStatement(&s, terms);
     StatementRow row;

@@ -525,6 +525,7 @@ static void InspectSchedule(HWND box)
         GetClientRect(control, &inner);
         RECT need = WrappedTextNeed(control, text, DT_NOPREFIX);
         ReportFit(need.bottom, inner.bottom, control, text, "text fits down");
+        ReportFit(need.right, inner.right, control, text, "every line fits across");
     }
     const int buttons[] = {IDC_SCHEDULECOPY, IDOK};
     for (int id : buttons) {
@@ -569,7 +570,8 @@ static void InspectSchedule(HWND box)
 // digits and more, with a loan's longest note), an investment past 10^16
 // ("Value is too large"), an investment of the cap growing to almost 10^16
 // (an investment's longest note), a saving of the cap at a rate of ten
-// places (the longest note), and notes of three lines at 96 DPI.
+// places (the longest note), notes of three lines at 96 DPI, and a heading
+// with a worth of 300 digits, broken across lines.
 static void CheckScheduleBox()
 {
     struct Case {
@@ -583,7 +585,8 @@ static void CheckScheduleBox()
                           {1, "22", "1000", "10000000000"},
                           {2, "900", "0.1234567891", "9999999999.99"},
                           {1, "1199", "25", "99.99"},
-                          {2, "1199", "25", "1.00"}};
+                          {2, "1199", "25", "1.00"},
+                          {1, "1100", "1000", "10000000000"}};
     for (const Case& c : cases) {
         wsprintfA(Where, "%d DPI, %s fonts, Schedule box of page %d", Dpi,
                   WineFonts ? "Wine's" : "default", c.tab);
