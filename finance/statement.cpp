@@ -1,6 +1,7 @@
 // The month-by-month statement of a page's calculation in whole cents, its texts and its table.
 #include "finance/statement.h"
 
+#include "finance/terms.h"
 #include "finance/twoword.h"
 #include "numtext/numtext.h"
 #include "runtime/runtime.h"
@@ -142,6 +143,54 @@ StatementTerms TermsOfPage(int kind, int direction, int months, const char* rate
     return terms;
 }
 
+// An amount field of the box as a page's input is read: its cents.
+static long long ExtraCents(const char* text)
+{
+    char copy[FieldTextSize];
+    CopyText(copy, sizeof copy, text);
+    long long cents = 0;
+    ParseCents(FormatNumber(FieldAmount(ParseNumber(copy, ParseUnsigned)), 2), &cents);
+    return cents;
+}
+
+// A month field of the box as the Month box is read, held to the term.
+static int ExtraMonth(const char* text, int months)
+{
+    char copy[FieldTextSize];
+    CopyText(copy, sizeof copy, text);
+    int month = MonthsUsed(ParseNumber(copy, ParseFirstWord));
+    return month > months ? months : month;
+}
+
+StatementExtras ExtrasOfTexts(const char* monthly, const char* from, const char* once,
+                              const char* onceMonth, int months)
+{
+    StatementExtras extras;
+    extras.monthly = ExtraCents(monthly);
+    extras.from = ExtraMonth(from, months);
+    extras.once = ExtraCents(once);
+    extras.onceMonth = ExtraMonth(onceMonth, months);
+    return extras;
+}
+
+bool HasExtras(const StatementExtras& extras)
+{
+    return extras.monthly > 0 || extras.once > 0;
+}
+
+// The extra paid or saved in a month: the monthly one from its month on,
+// and the one-off in its month.
+static long long ExtraOf(const StatementTerms& terms, int month)
+{
+    const StatementExtras& e = terms.extras;
+    long long extra = 0;
+    if (month >= e.from)
+        extra += e.monthly;
+    if (month == e.onceMonth)
+        extra += e.once;
+    return extra;
+}
+
 // Whether the payment or saving the page shows could not be read.
 static bool PaymentTooLarge(const StatementTerms& terms)
 {
@@ -172,44 +221,55 @@ static void SetBalance(Statement* s, StatementRow* row, long long balance)
         row->unknown |= BalanceUnknown;
 }
 
-// A loan's month: the interest on the balance, then the payment; the month in
-// which the payment covers the balance and its interest, or the last month,
-// pays exactly that and ends the loan. While the balance is not known, the
-// payments are still the page's, but for the last one, which settles it.
+// A loan's month: the interest on the balance, then the payment and the
+// month's extra. The month in which they cover the balance and its
+// interest, or the last month, pays exactly that and ends the loan: of it,
+// the extra is what passes the payment, at most the month's extra. While the
+// balance is not known, the payments and extras are still the page's and
+// the box's, but for the last month's, which settle it.
 static void LoanMonth(Statement* s, StatementRow* row)
 {
     long long payment = s->terms.right;
+    long long extra = ExtraOf(s->terms, s->month);
     bool last = s->month == s->terms.months;
     if (s->tooLarge) {
         row->payment = payment;
+        row->extra = extra;
         row->unknown = InterestUnknown | PrincipalUnknown | BalanceUnknown;
         if (last || s->terms.rightTooLarge)
             row->unknown |= PaymentUnknown;
+        if (last)
+            row->unknown |= ExtraUnknown;
         return;
     }
     long long balance = s->balance;
     long long interest = InterestCents(balance, s->terms.rate);
     long long principal;
-    if (balance + interest <= payment || last) {
-        payment = balance + interest;
+    if (balance + interest <= payment + extra || last) {
+        long long settles = balance + interest;
+        long long over = settles - payment;
+        extra = over < 0 ? 0 : over < extra ? over : extra;
+        payment = settles - extra;
         principal = balance;
         s->ended = true;
     } else {
-        principal = payment - interest;
+        principal = payment + extra - interest;
     }
     row->payment = payment;
+    row->extra = extra;
     row->interest = interest;
     row->principal = principal;
-    s->lastPayment = payment;
+    s->lastPayment = payment + extra;
     SetBalance(s, row, balance - principal);
 }
 
 // A worth's month: the interest on the worth, then (on the Saving page) the
-// month's saving at its end.
+// month's saving and the month's extra at its end.
 static void WorthMonth(Statement* s, StatementRow* row)
 {
     long long saving = s->terms.kind == SavingKind ? s->terms.left : 0;
     row->payment = saving;
+    row->extra = ExtraOf(s->terms, s->month);
     if (PaymentTooLarge(s->terms))
         row->unknown |= PaymentUnknown;
     if (s->tooLarge) {
@@ -217,7 +277,7 @@ static void WorthMonth(Statement* s, StatementRow* row)
         return;
     }
     row->interest = InterestCents(s->balance, s->terms.rate);
-    SetBalance(s, row, s->balance + row->interest + saving);
+    SetBalance(s, row, s->balance + row->interest + saving + row->extra);
 }
 
 // Adds a row's amount to its total. A total of an amount not known, or one
@@ -236,6 +296,15 @@ static void AddToTotal(StatementRow* total, unsigned bit, long long* sum, long l
         total->unknown |= bit;
     else
         *sum = next;
+}
+
+// Adds a row's amounts to a sum of rows: a year's, or the total.
+static void AddRow(StatementRow* sum, const StatementRow& row)
+{
+    AddToTotal(sum, PaymentUnknown, &sum->payment, row.payment, row.unknown);
+    AddToTotal(sum, ExtraUnknown, &sum->extra, row.extra, row.unknown);
+    AddToTotal(sum, InterestUnknown, &sum->interest, row.interest, row.unknown);
+    AddToTotal(sum, PrincipalUnknown, &sum->principal, row.principal, row.unknown);
 }
 
 bool NextStatementRow(Statement* s, StatementRow* row)
@@ -257,11 +326,25 @@ bool NextStatementRow(Statement* s, StatementRow* row)
     // can pass it.
     if (row->payment >= StatementLimitCents)
         row->unknown |= PaymentUnknown;
-    StatementRow* total = &s->total;
-    AddToTotal(total, PaymentUnknown, &total->payment, row->payment, row->unknown);
-    AddToTotal(total, InterestUnknown, &total->interest, row->interest, row->unknown);
-    AddToTotal(total, PrincipalUnknown, &total->principal, row->principal, row->unknown);
+    if (row->extra >= StatementLimitCents)
+        row->unknown |= ExtraUnknown;
+    AddRow(&s->total, *row);
     return true;
+}
+
+bool NextStatementYear(Statement* s, StatementRow* year)
+{
+    *year = StatementRow{};
+    StatementRow row;
+    int months = 0;
+    while (months < 12 && NextStatementRow(s, &row)) {
+        ++months;
+        AddRow(year, row);
+        year->balance = row.balance;
+        year->unknown |= row.unknown & BalanceUnknown;
+    }
+    year->month = (s->month + 11) / 12;
+    return months > 0;
 }
 
 void FinishStatement(const Statement& s, StatementRow* total)
@@ -273,79 +356,94 @@ void FinishStatement(const Statement& s, StatementRow* total)
         total->unknown |= BalanceUnknown;
 }
 
-enum Column { MonthColumn, PaymentColumn, InterestColumn, PrincipalColumn, BalanceColumn };
+int StatementRows(const StatementTerms& terms, StatementRow* rows, Statement* s)
+{
+    StartStatement(s, terms);
+    int count = 0;
+    while (count < MaxStatementRows - 1 &&
+           (terms.byYear ? NextStatementYear(s, &rows[count]) : NextStatementRow(s, &rows[count])))
+        ++count;
+    FinishStatement(*s, &rows[count]);
+    return count + 1;
+}
 
-struct ColumnRow {
-    Column column;
-    const char* name;
+enum Column {
+    MonthColumn,
+    PaymentColumn,
+    ExtraColumn,
+    InterestColumn,
+    PrincipalColumn,
+    BalanceColumn
 };
 
-static const ColumnRow LoanColumns[] = {{MonthColumn, "Month"},
-                                        {PaymentColumn, "Payment"},
-                                        {InterestColumn, "Interest"},
-                                        {PrincipalColumn, "Principal"},
-                                        {BalanceColumn, "Balance"}};
-static const ColumnRow InvestmentColumns[] = {
-    {MonthColumn, "Month"}, {InterestColumn, "Interest"}, {BalanceColumn, "Worth"}};
-static const ColumnRow SavingColumns[] = {{MonthColumn, "Month"},
-                                          {PaymentColumn, "Saving"},
-                                          {InterestColumn, "Interest"},
-                                          {BalanceColumn, "Worth"}};
-
-// Each kind's columns, in the order of the kinds.
-struct ColumnTable {
-    const ColumnRow* rows;
+// A statement's columns, in order: the month or year; a loan's payment or
+// a saving; the extra, where extras are set; the interest; a loan's
+// principal; the balance or worth.
+struct Columns {
+    Column column[MaxStatementColumns];
     int count;
 };
 
-template <int N>
-constexpr ColumnTable TableOf(const ColumnRow (&rows)[N])
+static Columns ColumnsOf(const StatementTerms& t)
 {
-    return {rows, N};
+    Columns c = {};
+    c.column[c.count++] = MonthColumn;
+    if (t.kind != InvestmentKind)
+        c.column[c.count++] = PaymentColumn;
+    if (HasExtras(t.extras))
+        c.column[c.count++] = ExtraColumn;
+    c.column[c.count++] = InterestColumn;
+    if (t.kind == LoanKind)
+        c.column[c.count++] = PrincipalColumn;
+    c.column[c.count++] = BalanceColumn;
+    return c;
 }
 
-static const ColumnTable ColumnTables[] = {TableOf(LoanColumns), TableOf(InvestmentColumns),
-                                           TableOf(SavingColumns)};
-
-// Any kind but a loan's or an investment's has a saving's columns.
-static const ColumnTable& TableFor(int kind)
+int StatementColumns(const StatementTerms& terms)
 {
-    return ColumnTables[kind == LoanKind || kind == InvestmentKind ? kind : SavingKind];
+    return ColumnsOf(terms).count;
 }
 
-static const ColumnRow* ColumnsOf(int kind)
+const char* StatementColumnName(const StatementTerms& terms, int column)
 {
-    return TableFor(kind).rows;
-}
-
-int StatementColumns(int kind)
-{
-    return TableFor(kind).count;
-}
-
-const char* StatementColumnName(int kind, int column)
-{
-    return ColumnsOf(kind)[column].name;
+    bool loan = terms.kind == LoanKind;
+    switch (ColumnsOf(terms).column[column]) {
+    case MonthColumn:
+        return terms.byYear ? "Year" : "Month";
+    case PaymentColumn:
+        return loan ? "Payment" : "Saving";
+    case ExtraColumn:
+        return "Extra";
+    case InterestColumn:
+        return "Interest";
+    case PrincipalColumn:
+        return "Principal";
+    default:
+        return loan ? "Balance" : "Worth";
+    }
 }
 
 // The unknown bit of each column (the month's is always known).
-static const unsigned UnknownOf[] = {0, PaymentUnknown, InterestUnknown, PrincipalUnknown,
-                                     BalanceUnknown};
+static const unsigned UnknownOf[] = {0, PaymentUnknown, ExtraUnknown, InterestUnknown,
+                                     PrincipalUnknown, BalanceUnknown};
 
 // A cell's text with the given decimal mark: the user's in the list and
 // the copied text, the point in SYLK.
-static const char* MarkedCellText(int kind, const StatementRow& row, int column, char mark)
+static const char* MarkedCellText(const StatementTerms& t, const StatementRow& row, int column,
+                                  char mark)
 {
-    Column c = ColumnsOf(kind)[column].column;
+    Column c = ColumnsOf(t).column[column];
     if (c == MonthColumn)
         return row.month ? CountText(row.month) : "Total";
-    if (c == BalanceColumn && kind == LoanKind && !row.month)
+    if (c == BalanceColumn && t.kind == LoanKind && !row.month)
         return "";  // a total of balances means nothing
     if (row.unknown & UnknownOf[c])
         return TooLargeText;
     switch (c) {
     case PaymentColumn:
         return DigitsText(row.payment, 2, mark);
+    case ExtraColumn:
+        return DigitsText(row.extra, 2, mark);
     case InterestColumn:
         return DigitsText(row.interest, 2, mark);
     case PrincipalColumn:
@@ -355,9 +453,9 @@ static const char* MarkedCellText(int kind, const StatementRow& row, int column,
     }
 }
 
-const char* CellText(int kind, const StatementRow& row, int column)
+const char* CellText(const StatementTerms& terms, const StatementRow& row, int column)
 {
-    return MarkedCellText(kind, row, column, DecimalMark());
+    return MarkedCellText(terms, row, column, DecimalMark());
 }
 
 // Bounded text writing.
@@ -398,18 +496,20 @@ constexpr const char* AmountFormat = "F;P2;FF2G";
 
 // One line of the table, or one row of SYLK records (row y of the sheet):
 // the column names (row null) or a row's cells.
-static int WriteLine(int kind, const StatementRow* row, int form, int y, char* line)
+static int WriteLine(const StatementTerms& t, const StatementRow* row, int form, int y,
+                     char* line)
 {
     TextWriter out{line, StatementLineSize, 0};
     line[0] = '\0';
-    int columns = StatementColumns(kind);
+    Columns columns = ColumnsOf(t);
+    int count = columns.count;
     // The total row of a loan has no balance: no empty field at its end.
-    if (row && !row->month && kind == LoanKind)
-        --columns;
-    for (int c = 0; c < columns; ++c) {
-        const char* cell = !row ? StatementColumnName(kind, c)
-                           : form == SylkTable ? MarkedCellText(kind, *row, c, '.')
-                                               : CellText(kind, *row, c);
+    if (row && !row->month && t.kind == LoanKind)
+        --count;
+    for (int c = 0; c < count; ++c) {
+        const char* cell = !row ? StatementColumnName(t, c)
+                           : form == SylkTable ? MarkedCellText(t, *row, c, '.')
+                                               : CellText(t, *row, c);
         if (form == TabSeparatedTable) {
             if (c)
                 out.Put("\t");
@@ -424,10 +524,9 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
             continue;
         bool number = IsNumberText(value);
         if (number) {
-            // The cell's format first: a month's number whole, an amount with
-            // two places, as the list shows them.
-            bool month = ColumnsOf(kind)[c].column == MonthColumn;
-            out.Put(month ? WholeFormat : AmountFormat);
+            // The cell's format first: a month's or year's number whole, an
+            // amount with two places, as the list shows them.
+            out.Put(columns.column[c] == MonthColumn ? WholeFormat : AmountFormat);
             out.Put(";Y");
             out.Put(CountText(y));
             out.Put(";X");
@@ -447,14 +546,14 @@ static int WriteLine(int kind, const StatementRow* row, int form, int y, char* l
     return out.length;
 }
 
-int StatementHeaderLine(int kind, char* line)
+int StatementHeaderLine(const StatementTerms& terms, char* line)
 {
-    return WriteLine(kind, nullptr, TabSeparatedTable, 0, line);
+    return WriteLine(terms, nullptr, TabSeparatedTable, 0, line);
 }
 
-int StatementLine(int kind, const StatementRow& row, char* line)
+int StatementLine(const StatementTerms& terms, const StatementRow& row, char* line)
 {
-    return WriteLine(kind, &row, TabSeparatedTable, 0, line);
+    return WriteLine(terms, &row, TabSeparatedTable, 0, line);
 }
 
 // Adds a line to the table at *size, or only counts its bytes when text is
@@ -476,11 +575,27 @@ static void AddText(char* text, unsigned long* size, const char* part)
     AddLine(text, size, part, length);
 }
 
+// The heading as the table's first line: in SYLK a text cell, in which a
+// semicolon is written twice (a single one would end the record).
+static void AddHeading(const StatementTerms& terms, int form, char* text, unsigned long* size)
+{
+    char heading[StatementTextSize];
+    StatementHeading(terms, heading);
+    if (form == TabSeparatedTable) {
+        AddText(text, size, heading);
+        AddText(text, size, "\r\n");
+        return;
+    }
+    AddText(text, size, "C;Y1;X1;K\"");
+    for (const char* c = heading; *c; ++c)
+        AddLine(text, size, *c == ';' ? ";;" : c, *c == ';' ? 2 : 1);
+    AddText(text, size, "\"\r\n");
+}
+
 // Each line is made in a buffer of its own first. SYLK opens with the
-// program's name and ends with its end record.
+// program's name and its number formats, and ends with its end record.
 unsigned long StatementTable(const StatementTerms& terms, int form, char* text)
 {
-    int kind = terms.kind;
     char line[StatementLineSize];
     unsigned long size = 0;
     int y = 1;
@@ -488,14 +603,16 @@ unsigned long StatementTable(const StatementTerms& terms, int form, char* text)
         AddText(text, &size, "ID;PLedgerly\r\n");
         AddText(text, &size, SylkPictures);
     }
-    AddLine(text, &size, line, WriteLine(kind, nullptr, form, y++, line));
+    AddHeading(terms, form, text, &size);
+    ++y;
+    AddLine(text, &size, line, WriteLine(terms, nullptr, form, y++, line));
     Statement statement;
     StartStatement(&statement, terms);
     StatementRow row;
-    while (NextStatementRow(&statement, &row))
-        AddLine(text, &size, line, WriteLine(kind, &row, form, y++, line));
+    while (terms.byYear ? NextStatementYear(&statement, &row) : NextStatementRow(&statement, &row))
+        AddLine(text, &size, line, WriteLine(terms, &row, form, y++, line));
     FinishStatement(statement, &row);
-    AddLine(text, &size, line, WriteLine(kind, &row, form, y, line));
+    AddLine(text, &size, line, WriteLine(terms, &row, form, y, line));
     if (form == SylkTable)
         AddText(text, &size, "E\r\n");
     if (text)
@@ -515,6 +632,23 @@ static void PutTerms(TextWriter& out, const StatementTerms& terms)
 
 // The page's amounts as the page shows them, whether or not the statement
 // can follow them.
+// The extras set, after the page's terms.
+static void PutExtras(TextWriter& out, const StatementExtras& extras)
+{
+    if (extras.monthly > 0) {
+        out.Put("; extra ");
+        out.Put(CentsText(extras.monthly));
+        out.Put(" a month from month ");
+        out.Put(CountText(extras.from));
+    }
+    if (extras.once > 0) {
+        out.Put("; one-off ");
+        out.Put(CentsText(extras.once));
+        out.Put(" in month ");
+        out.Put(CountText(extras.onceMonth));
+    }
+}
+
 void StatementHeading(const StatementTerms& terms, char* text)
 {
     TextWriter out{text, StatementTextSize, 0};
@@ -527,20 +661,24 @@ void StatementHeading(const StatementTerms& terms, char* text)
         out.Put(", paying ");
         out.Put(terms.rightText);
         out.Put(" a month");
-        return;
+        break;
     case InvestmentKind:
         out.Put("Investment of ");
         out.Put(terms.leftText);
+        PutTerms(out, terms);
+        out.Put(", growing to ");
+        out.Put(terms.rightText);
         break;
     default:
         out.Put("Saving ");
         out.Put(terms.leftText);
         out.Put(" a month");
+        PutTerms(out, terms);
+        out.Put(", growing to ");
+        out.Put(terms.rightText);
         break;
     }
-    PutTerms(out, terms);
-    out.Put(", growing to ");
-    out.Put(terms.rightText);
+    PutExtras(out, terms.extras);
 }
 
 // The limit as an amount, the month the balance or worth reached it, and
@@ -642,13 +780,87 @@ static void WorthNote(const Statement& s, TextWriter& out)
     out.Put(t.direction == RightToLeft ? "." : ", which keeps every fraction of a cent.");
 }
 
+// The same statement without its extras, run to its end.
+static void WithoutExtras(const Statement& s, Statement* plain)
+{
+    StatementTerms terms = s.terms;
+    terms.extras = StatementExtras{};
+    StartStatement(plain, terms);
+    StatementRow row;
+    while (NextStatementRow(plain, &row)) {
+    }
+}
+
+// A difference of two amounts, where both are known.
+static void PutDifference(TextWriter& out, long long more, long long less, const char* what)
+{
+    out.Put(CentsText(more - less));
+    out.Put(what);
+}
+
+// What the extras did to a loan: the month it is paid off, how much
+// sooner, the total interest and how much less it is than without them.
+static void LoanExtrasNote(const Statement& s, TextWriter& out)
+{
+    if (s.tooLarge) {
+        LoanNote(s, out);
+        return;
+    }
+    Statement plain;
+    WithoutExtras(s, &plain);
+    out.Put("With the extras the loan is paid off in month ");
+    out.Put(CountText(s.month));
+    if (!plain.tooLarge && plain.month > s.month) {
+        out.Put(", ");
+        out.Put(CountText(plain.month - s.month));
+        out.Put(plain.month - s.month == 1 ? " month sooner" : " months sooner");
+    } else if (!plain.tooLarge) {
+        out.Put(", as without them");
+    }
+    out.Put(", with a last payment of ");
+    out.Put(s.lastPayment >= StatementLimitCents ? TooLargeText : CentsText(s.lastPayment));
+    out.Put(". Total interest ");
+    bool known = !(s.total.unknown & InterestUnknown);
+    out.Put(known ? CentsText(s.total.interest) : TooLargeText);
+    if (plain.tooLarge) {
+        out.Put("; without them the balance reaches ");
+        out.Put(CentsText(StatementLimitCents));
+        out.Put(", the most the statement keeps.");
+    } else if (known && !(plain.total.unknown & InterestUnknown)) {
+        out.Put(", ");
+        PutDifference(out, plain.total.interest, s.total.interest, " less than without them.");
+    } else {
+        out.Put(".");
+    }
+}
+
+// What the extras did to a worth: the worth at the end, how much more it is
+// than without them, and how much the extras added in all.
+static void WorthExtrasNote(const Statement& s, TextWriter& out)
+{
+    if (s.tooLarge) {
+        WorthNote(s, out);
+        return;
+    }
+    Statement plain;
+    WithoutExtras(s, &plain);
+    out.Put("Each month's interest is credited in whole cents: with the extras the statement "
+            "ends at ");
+    out.Put(CentsText(s.balance));
+    out.Put(", ");
+    PutDifference(out, s.balance, plain.balance, " more than without them; the extras add ");
+    out.Put(s.total.unknown & ExtraUnknown ? TooLargeText : CentsText(s.total.extra));
+    out.Put(" in all.");
+}
+
 void StatementNote(const Statement& statement, char* text)
 {
     LoadFpuControl();
     TextWriter out{text, StatementTextSize, 0};
     text[0] = '\0';
+    bool extras = HasExtras(statement.terms.extras);
     if (statement.terms.kind == LoanKind)
-        LoanNote(statement, out);
+        (extras ? LoanExtrasNote : LoanNote)(statement, out);
     else
-        WorthNote(statement, out);
+        (extras ? WorthExtrasNote : WorthNote)(statement, out);
 }

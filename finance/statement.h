@@ -19,6 +19,24 @@ constexpr long long StatementLimitCents = 1000000000000000000LL;
 constexpr long long RateUnitsPerPercent = 10000000000LL;
 constexpr long long MaxRateUnits = 1000 * RateUnitsPerPercent;
 
+// Extra payments into a loan, or extra savings into a worth, in whole
+// cents: an amount each month from a month on, and a one-off in a month.
+// Months lie between 1 and the statement's term.
+struct StatementExtras {
+    long long monthly;
+    int from;
+    long long once;
+    int onceMonth;
+};
+
+// The extras as the Schedule box reads its four fields: each amount as a
+// page reads its input (lenient, capped, whole cents as its two-place text
+// shows it), each month as the Month box is read (its first word, whole
+// months), then held to 1 and the term.
+StatementExtras ExtrasOfTexts(const char* monthly, const char* from, const char* once,
+                              const char* onceMonth, int months);
+bool HasExtras(const StatementExtras& extras);
+
 // What a statement starts from: the terms and the two amounts the page
 // shows, as numbers and as the texts shown. An amount that is no readable
 // two-place text, or at the limit or above, is marked too large; a rate
@@ -36,6 +54,8 @@ struct StatementTerms {
     char rateText[FieldTextSize];
     char leftText[FormatResultSize];
     char rightText[FormatResultSize];
+    StatementExtras extras;  // none unless set
+    bool byYear;             // shown a row a year
 };
 
 // The terms of a statement of a page of this kind, calculated in this
@@ -52,14 +72,18 @@ enum UnknownAmount : unsigned {
     InterestUnknown = 2,
     PrincipalUnknown = 4,
     BalanceUnknown = 8,
+    ExtraUnknown = 16,
 };
 
-// One row of the statement, or the total row (month 0). Payment is the
-// payment of a loan or the saving of a month; principal only a loan's.
-// Balance is a loan's balance or the worth.
+// One row of the statement: a month, or a year (its number in `month`, its
+// amounts summed over its months, its balance at its end), or the total row
+// (month 0). Payment is the payment of a loan or the saving of a month, extra
+// what the extras paid or saved; principal only a loan's. Balance is a
+// loan's balance or the worth.
 struct StatementRow {
     int month;
     long long payment;
+    long long extra;
     long long interest;
     long long principal;
     long long balance;
@@ -99,23 +123,34 @@ const char* CentsText(long long cents);
 void StartStatement(Statement* statement, const StatementTerms& terms);
 // The next month's row; false once the statement has ended.
 bool NextStatementRow(Statement* statement, StatementRow* row);
+// The next year's row, its months summed: twelve months, or what is left;
+// false once the statement has ended.
+bool NextStatementYear(Statement* statement, StatementRow* row);
 // The total row, after the last month.
 void FinishStatement(const Statement& statement, StatementRow* total);
 
-// Columns of a kind's statement, their names, and the text of one cell
-// (amounts with the user's decimal mark)
-// (the total row says "Total" in its first column and nothing where a
-// total means nothing). Cell texts share one buffer, overwritten by the
-// next call.
-int StatementColumns(int kind);
-const char* StatementColumnName(int kind, int column);
-const char* CellText(int kind, const StatementRow& row, int column);
+// The rows a statement is shown with, a month or a year each, then the total
+// row, into an array of this many rows; returns their number. The statement
+// is left as it ends, for its note.
+constexpr int MaxStatementRows = 1201;
+int StatementRows(const StatementTerms& terms, StatementRow* rows, Statement* ended);
+
+// Columns of a statement, their names, and the text of one cell (amounts
+// with the user's decimal mark; the total row says "Total" in its first
+// column and nothing where a total means nothing): a month's or a year's
+// number, a loan's payment or a saving, the extra where extras are set, the
+// interest, a loan's principal, and the balance or worth. Cell texts share
+// one buffer, overwritten by the next call.
+constexpr int MaxStatementColumns = 6;
+int StatementColumns(const StatementTerms& terms);
+const char* StatementColumnName(const StatementTerms& terms, int column);
+const char* CellText(const StatementTerms& terms, const StatementRow& row, int column);
 
 // One line of the copied table, with its CR LF, into a buffer of this size;
 // returns the length written.
 constexpr int StatementLineSize = 512;
-int StatementHeaderLine(int kind, char* line);
-int StatementLine(int kind, const StatementRow& row, char* line);
+int StatementHeaderLine(const StatementTerms& terms, char* line);
+int StatementLine(const StatementTerms& terms, const StatementRow& row, char* line);
 
 // The forms the whole table is copied in: text with the fields between tabs,
 // each line ended by CR LF, as a spreadsheet pastes it (amounts as the list
@@ -125,13 +160,16 @@ int StatementLine(int kind, const StatementRow& row, char* line);
 // quoted), which spreadsheets read as cells of numbers.
 enum TableForm : int { TabSeparatedTable, SylkTable };
 
-// The whole table in a form: the header, one line or row per month, the
-// total, and a closing zero. Writes it into text, or only counts its bytes
+// The whole table in a form, as the Schedule box shows it: the heading, the
+// column names, one line or row per month or year, the total, and a closing
+// zero. Writes it into text, or only counts its bytes
 // when text is null; returns the size with the closing zero either way.
 unsigned long StatementTable(const StatementTerms& terms, int form, char* text);
 
 // The line above the table and the note below it, after the statement has
-// ended, into a buffer of this size: room for the page's longest texts.
+// ended, into a buffer of this size: room for the page's longest texts. The
+// heading names the extras; the note says what they did, against the same
+// statement without them.
 constexpr int StatementTextSize = 2 * FormatResultSize;
 void StatementHeading(const StatementTerms& terms, char* text);
 void StatementNote(const Statement& statement, char* text);

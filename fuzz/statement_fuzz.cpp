@@ -48,8 +48,21 @@ static StatementTerms Decode(const uint8_t* data, size_t size, size_t* position)
              static_cast<unsigned long long>(rate % RateUnitsPerPercent));
     char leftText[FieldTextSize];
     snprintf(leftText, sizeof leftText, "%s", CentsText(left));
+    StatementTerms terms = TermsOfPage(kind, direction, months, rateText, leftText,
+                                       CentsText(right));
+    // Extras as the box reads them: amounts up to its cap, any month.
+    uint64_t extras = Take(data, size, &at, 1);
+    if (extras & 1) {
+        terms.extras.monthly = static_cast<long long>(Take(data, size, &at, 8) % 1000000000001ull);
+        terms.extras.from = 1 + static_cast<int>(Take(data, size, &at, 2) % months);
+    }
+    if (extras & 2) {
+        terms.extras.once = static_cast<long long>(Take(data, size, &at, 8) % 1000000000001ull);
+        terms.extras.onceMonth = 1 + static_cast<int>(Take(data, size, &at, 2) % months);
+    }
+    terms.byYear = extras & 4;
     *position = at;
-    return TermsOfPage(kind, direction, months, rateText, leftText, CentsText(right));
+    return terms;
 }
 
 static void Fail(const StatementTerms& terms, int month, const char* what)
@@ -75,7 +88,7 @@ static void CheckStatement(const StatementTerms& terms)
     StartStatement(&s, terms);
     long long before = terms.kind == SavingKind ? 0 : terms.left;
     bool known = true;
-    Wide sums[3] = {};
+    Wide sums[4] = {};
     unsigned unknown = 0;
     int rows = 0;
     StatementRow row;
@@ -89,11 +102,14 @@ static void CheckStatement(const StatementTerms& terms)
                 Fail(terms, row.month, "the interest is not the exact product rounded half up");
         }
         if (!(row.unknown & (BalanceUnknown | InterestUnknown))) {
-            if (loan && (row.payment != row.interest + row.principal ||
+            if (loan && (row.payment + row.extra != row.interest + row.principal ||
                          row.balance != before - row.principal))
                 Fail(terms, row.month, "a loan's row does not add up");
-            if (!loan && (row.payment != saving || row.balance != before + row.interest + saving))
+            if (!loan && (row.payment != saving ||
+                          row.balance != before + row.interest + saving + row.extra))
                 Fail(terms, row.month, "a worth's row does not add up");
+            if (row.extra < 0)
+                Fail(terms, row.month, "a negative extra");
             if (row.interest < 0 || row.balance < 0)
                 Fail(terms, row.month, "a negative interest or balance");
         }
@@ -101,6 +117,7 @@ static void CheckStatement(const StatementTerms& terms)
         sums[0] += static_cast<Wide>(row.payment);
         sums[1] += static_cast<Wide>(row.interest);
         sums[2] += static_cast<Wide>(row.principal);
+        sums[3] += static_cast<Wide>(row.extra);
         known = !(row.unknown & BalanceUnknown);
         before = row.balance;
     }
@@ -108,15 +125,42 @@ static void CheckStatement(const StatementTerms& terms)
         Fail(terms, rows, "a statement of no month or of other than its months");
     StatementRow total;
     FinishStatement(s, &total);
-    const unsigned bits[3] = {PaymentUnknown, InterestUnknown, PrincipalUnknown};
-    const long long totals[3] = {total.payment, total.interest, total.principal};
-    for (int c = 0; c < 3; ++c) {
+    const unsigned bits[4] = {PaymentUnknown, InterestUnknown, PrincipalUnknown, ExtraUnknown};
+    const long long totals[4] = {total.payment, total.interest, total.principal, total.extra};
+    for (int c = 0; c < 4; ++c) {
         if (!(total.unknown & bits[c]) &&
             ((unknown & bits[c]) || sums[c] != static_cast<Wide>(totals[c])))
             Fail(terms, 0, "a total is not the sum of its column");
     }
     if (loan && !(total.unknown & BalanceUnknown) && before != 0)
         Fail(terms, rows, "a known loan does not end at 0.00");
+
+    // By year: twelve months a row, the last what is left; the years add up
+    // to the same total, and the last year ends where the last month did.
+    static StatementRow years[MaxStatementRows];
+    StatementTerms yearly = terms;
+    yearly.byYear = true;
+    Statement end;
+    int count = StatementRows(yearly, years, &end);
+    if (count != (rows + 11) / 12 + 1)
+        Fail(terms, rows, "not a row for each year");
+    Wide yearSums[4] = {};
+    for (int y = 0; y < count - 1; ++y) {
+        yearSums[0] += static_cast<Wide>(years[y].payment);
+        yearSums[1] += static_cast<Wide>(years[y].interest);
+        yearSums[2] += static_cast<Wide>(years[y].principal);
+        yearSums[3] += static_cast<Wide>(years[y].extra);
+        if (years[y].month != y + 1)
+            Fail(terms, y + 1, "years out of order");
+    }
+    const StatementRow& yearTotal = years[count - 1];
+    for (int c = 0; c < 4; ++c) {
+        if (!(yearTotal.unknown & bits[c]) && yearSums[c] != static_cast<Wide>(totals[c]))
+            Fail(terms, 0, "the years do not add up to the total");
+    }
+    if (count > 1 && !(years[count - 2].unknown & BalanceUnknown) &&
+        years[count - 2].balance != before)
+        Fail(terms, rows, "the last year does not end with the last month");
 
     char* text = static_cast<char*>(malloc(StatementTextSize));
     StatementHeading(terms, text);

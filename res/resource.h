@@ -79,5 +79,10 @@
 #define IDC_SCHEDULELIST    1044
 #define IDC_SCHEDULECOPY    1045
 #define IDC_SCHEDULENOTE    1046
+#define IDC_EXTRAMONTHLY    1047
+#define IDC_EXTRAFROM       1048
+#define IDC_EXTRAONCE       1049
+#define IDC_EXTRAONCEMONTH  1050
+#define IDC_BYYEAR          1051
 
 #endif

@@ -10,4 +10,9 @@
 // is shown.
 void OpenSchedule(HWND owner);
 
+// The list filled cell by cell (true), as with the common controls 4.00 of
+// Windows 95, even where the list could draw its rows from the statement
+// itself: how the tests see the box as it is there.
+void FillScheduleListPlainly(bool plain);
+
 #endif

@@ -1,22 +1,45 @@
 // The Schedule box: the shown page's calculation carried out as its
 // "Calculate It" does, then the month-by-month statement of the two amounts
-// the page shows, with Copy for a spreadsheet.
+// the page shows, with extra payments or savings, a view by year, and Copy
+// for a spreadsheet.
 #include "schedule/schedule.h"
 
 #include <windows.h>
 #include <commctrl.h>
 #include "finance/statement.h"
+#include "finance/terms.h"
 #include "panel/panel.h"
 #include "res/resource.h"
 #include "runtime/runtime.h"
 
-// The statement the open box shows. It is built again from these terms for
-// each pass over it (the list, the count of the copied text, the copy).
+// The statement the open box shows: the page's terms with the extras and the
+// view its fields hold. Its rows are kept here for the list, which draws them
+// from here where it can; Copy builds the table again from the terms.
 static StatementTerms ShownTerms;
+static StatementRow ShownRows[MaxStatementRows];
+static int ShownRowCount;
+static Statement ShownEnd;  // the statement as it ended, for its note
+
+// What the extras' fields and the view by year hold, kept while the program
+// runs: the next opening shows them again. Nothing is saved.
+constexpr int ExtraFields[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM, IDC_EXTRAONCE,
+                               IDC_EXTRAONCEMONTH};
+constexpr int ExtraFieldCount = sizeof ExtraFields / sizeof ExtraFields[0];
+static char ExtraTexts[ExtraFieldCount][FieldTextSize] = {"", "1", "", "1"};
+static bool ByYear;
+
+// Whether the list draws its rows from ShownRows when it shows them (a list
+// view with LVS_OWNERDATA: common controls 4.70 and later, found out at run
+// time) or holds a copy of every cell (the common controls 4.00 of Windows
+// 95); and whether the second is wanted where the first could be had.
+static bool ListDrawsRows;
+static bool PlainListWanted;
+
+// The box follows its fields only once it has filled them at opening.
+static bool BoxReady;
 
 // Room a column leaves around its longest text, in dialog units across.
 constexpr int ColumnPaddingUnits = 8;
-constexpr int MaxScheduleColumns = 5;
 
 static INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -32,35 +55,9 @@ void OpenSchedule(HWND owner)
     DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_SCHEDULEBOX), owner, ScheduleBoxProc, 0);
 }
 
-// A text's width in the list's font, and the widest text of each column.
-struct ColumnWidths {
-    HDC dc;
-    int widths[MaxScheduleColumns];
-};
-
-static void Measure(ColumnWidths& measure, int column, const char* text)
+void FillScheduleListPlainly(bool plain)
 {
-    SIZE size = {};
-    GetTextExtentPoint32A(measure.dc, text, lstrlenA(text), &size);
-    if (size.cx > measure.widths[column])
-        measure.widths[column] = size.cx;
-}
-
-static void AddRow(HWND list, int index, int kind, const StatementRow& row, ColumnWidths& measure)
-{
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    for (int c = 0; c < StatementColumns(kind); ++c) {
-        const char* text = CellText(kind, row, c);
-        Measure(measure, c, text);
-        item.iSubItem = c;
-        item.pszText = const_cast<char*>(text);
-        if (c == 0)
-            SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        else
-            SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-    }
+    PlainListWanted = plain;
 }
 
 // A control's rectangle in the box's client coordinates.
@@ -82,10 +79,38 @@ static void ShiftControl(HWND box, int id, int right, int down, int wider, int t
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The box's controls from top to bottom: each lies wholly below the one
-// before it, and the two buttons side by side at the bottom.
-constexpr int StackedControls[] = {IDC_SCHEDULEHEADING, IDC_SCHEDULELIST, IDC_SCHEDULENOTE,
-                                   IDC_SCHEDULECOPY, IDOK};
+// The box's controls from top to bottom: each row lies wholly below the one
+// before it (the extras' fields side by side in two rows), and the two
+// buttons side by side at the bottom. Labels without an id move with the
+// field after them.
+constexpr int StackedControls[] = {IDC_SCHEDULEHEADING, IDC_EXTRAMONTHLY, IDC_EXTRAFROM,
+                                   IDC_BYYEAR,          IDC_EXTRAONCE,    IDC_EXTRAONCEMONTH,
+                                   IDC_SCHEDULELIST,    IDC_SCHEDULENOTE, IDC_SCHEDULECOPY,
+                                   IDOK};
+
+// Whether a control is a label without an id.
+static bool IsLabel(HWND control)
+{
+    char name[8] = "";
+    GetClassNameA(control, name, sizeof name);
+    return control && (GetDlgCtrlID(control) & 0xFFFF) == 0xFFFF && lstrcmpiA(name, "Static") == 0;
+}
+
+// Moves a control down, and the label before it in the box's order of
+// controls, where it has one.
+static void MoveDown(HWND box, int id, int down)
+{
+    HWND control = GetDlgItem(box, id);
+    HWND before = GetWindow(control, GW_HWNDPREV);
+    if (IsLabel(before)) {
+        RECT r;
+        GetWindowRect(before, &r);
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
+        SetWindowPos(before, nullptr, r.left, r.top + down, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShiftControl(box, id, 0, down, 0, 0);
+}
 
 // Makes a control taller (or, by a negative amount, shorter) and moves every
 // control below it down (or up) with it.
@@ -94,7 +119,7 @@ static void Stretch(HWND box, int id, int taller)
     bool below = false;
     for (int other : StackedControls) {
         if (below)
-            ShiftControl(box, other, 0, taller, 0, 0);
+            MoveDown(box, other, taller);
         else if (other == id)
             ShiftControl(box, id, 0, 0, 0, taller);
         below = below || other == id;
@@ -217,16 +242,18 @@ static LONG CentredWithin(LONG centre, LONG length, LONG low, LONG high)
 // area: its header and about three rows.
 constexpr int MinimumListUnits = 40;
 
-// Lays out the filled box on its owner's monitor. Where the columns need
-// more room than the list has, the box grows wider by the difference (up to
-// the work area), the list, the heading and the note with it, and the
-// buttons move right. The heading and the note get the lines their texts
-// need (the note's two texts: the statement's, and the one that says the
-// clipboard was busy), moving what lies below them down. Where the box is
-// then taller than the work area, the list gets shorter. The box is centred
-// on its owner, moved as little as needed to lie on the work area.
+// Lays out the box on its owner's monitor, as it opens and after each change
+// of what it shows; it grows, it never shrinks. Where the columns need more
+// room than the list has, the box grows wider by the difference (up to the
+// work area), the list, the heading and the note with it, and the buttons
+// move right. The heading and the note get the lines their texts need (the
+// note's texts: the statement's, and those that say why Copy copied
+// nothing), moving what lies below them down. Where the box is then taller
+// than the work area, the list gets shorter. At opening the box is centred
+// on its owner, later it stays where it is; either way it is moved as
+// little as needed to lie on the work area.
 static void LayOutScheduleBox(HWND box, int columnsWidth, int listBorder,
-                              const char* const* notes, int noteCount)
+                              const char* const* notes, int noteCount, bool opening)
 {
     HWND owner = GetWindow(box, GW_OWNER);
     RECT work = OwnerWorkArea(owner);
@@ -270,9 +297,13 @@ static void LayOutScheduleBox(HWND box, int columnsWidth, int listBorder,
     }
 
     RECT around;
-    GetWindowRect(owner ? owner : box, &around);
+    GetWindowRect(opening && owner ? owner : box, &around);
     LONG left = CentredWithin((around.left + around.right) / 2, width, work.left, work.right);
     LONG top = CentredWithin((around.top + around.bottom) / 2, height, work.top, work.bottom);
+    if (!opening) {
+        left = CentredWithin(frame.left + width / 2, width, work.left, work.right);
+        top = CentredWithin(frame.top + height / 2, height, work.top, work.bottom);
+    }
     SetWindowPos(box, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -301,58 +332,150 @@ static int ColumnWidth(HWND list, int column)
     return static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
 }
 
-// The room the list itself leaves around a text: in each column's cells,
-// and around a header's text. How much that is differs between the versions
-// of the common controls and is not documented, so the list is asked: it
-// sizes a column to its cells (LVSCW_AUTOSIZE, in every version) and to its
-// header (LVSCW_AUTOSIZE_USEHEADER, from 4.70; 4.00 gives a column no width
-// for it, and the room found is then none). A last column sized to its
-// header fills the list, so the others' headers tell. Asked on one short
-// row before the statement's rows come in: sizing a column to its cells
-// goes through every row.
+// The room the list itself leaves around a text: in the first column's
+// cells, in the other columns' cells, and around a header's text. How much
+// that is differs between the versions of the common controls and is not
+// documented, so the list is asked: it sizes a column to its cells
+// (LVSCW_AUTOSIZE, in every version) and to its header
+// (LVSCW_AUTOSIZE_USEHEADER, from 4.70; 4.00 gives a column no width for
+// it, and the room found is then none). A last column sized to its header
+// fills the list, so the first column's header tells. Asked on one short
+// row of three columns, on the list the box's template made, before any row
+// of the statement comes in: sizing a column to its cells goes through
+// every row. The list is left with its first column only.
 struct ListRoom {
-    int cells[MaxScheduleColumns];
+    int first;
+    int other;
     int header;
 };
 
-static ListRoom MeasureListRoom(HWND list, int kind, int columns)
+static ListRoom MeasureListRoom(HWND list)
 {
     ListRoom room = {};
     char probe[] = "0";
+    for (int c = 0; c < 3; ++c) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.pszText = probe;
+        column.cx = 10;
+        column.iSubItem = c;
+        SendMessageA(list, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+    }
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.pszText = probe;
     SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    for (item.iSubItem = 1; item.iSubItem < columns; ++item.iSubItem)
-        SendMessageA(list, LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+    item.iSubItem = 1;
+    SendMessageA(list, LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
     int text = StringWidth(list, probe);
-    for (int c = 0; c < columns; ++c) {
+    for (int c = 0; c < 2; ++c) {
         SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE, 0));
-        room.cells[c] = ColumnWidth(list, c) - text;
-        if (c == columns - 1)
-            continue;
-        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
-        int header = ColumnWidth(list, c) - StringWidth(list, StatementColumnName(kind, c));
-        if (header > room.header)
-            room.header = header;
+        (c ? room.other : room.first) = ColumnWidth(list, c) - text;
     }
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+    room.header = ColumnWidth(list, 0) - text;
+    if (room.header < 0)
+        room.header = 0;
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(list, LVM_DELETECOLUMN, 2, 0);
+    SendMessageA(list, LVM_DELETECOLUMN, 1, 0);
     return room;
 }
 
-// Each column as wide as its longest text and some room, and at least as
-// wide as the list itself needs for its cells and for its header. Returns
-// the columns' total width.
-static int SetColumnWidths(HWND box, HWND list, int kind, int columns,
-                           const ColumnWidths& measure, const ListRoom& room)
+static ListRoom ShownListRoom;
+static int ShownListBorder;
+
+// The list's columns for the shown statement, where they differ from the
+// ones it has (a column for the extras comes and goes, "Month" becomes
+// "Year"). The first column is named again, never taken away: the common
+// controls 4.00 do not delete a list's first column.
+static void SetColumns(HWND list)
 {
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    int have = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    int columns = StatementColumns(ShownTerms);
+    bool same = have == columns;
+    for (int c = 0; c < have && same; ++c) {
+        char name[16] = "";
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT;
+        column.pszText = name;
+        column.cchTextMax = sizeof name;
+        SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+        same = lstrcmpA(name, StatementColumnName(ShownTerms, c)) == 0;
+    }
+    if (same)
+        return;
+    for (int c = have - 1; c >= 1; --c)
+        SendMessageA(list, LVM_DELETECOLUMN, c, 0);
+    have = have > 0 ? 1 : 0;
+    for (int c = 0; c < columns; ++c) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
+        // The first column of a list is always left-aligned; amounts line up
+        // on the right.
+        column.fmt = c ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.pszText = const_cast<char*>(StatementColumnName(ShownTerms, c));
+        column.iSubItem = c;
+        SendMessageA(list, c < have ? LVM_SETCOLUMNA : LVM_INSERTCOLUMNA, c,
+                     reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+// The rows into the list: drawn from ShownRows by the list itself, or each
+// cell copied into it. A list that draws its rows keeps its place in them.
+static void FillList(HWND list)
+{
+    if (ListDrawsRows) {
+        SendMessageA(list, LVM_SETITEMCOUNT, ShownRowCount, LVSICF_NOSCROLL);
+        InvalidateRect(list, nullptr, FALSE);
+        return;
+    }
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(list, LVM_SETITEMCOUNT, ShownRowCount, 0);
+    int columns = StatementColumns(ShownTerms);
+    for (int r = 0; r < ShownRowCount; ++r) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = r;
+        for (int c = 0; c < columns; ++c) {
+            item.iSubItem = c;
+            item.pszText = const_cast<char*>(CellText(ShownTerms, ShownRows[r], c));
+            SendMessageA(list, c ? LVM_SETITEMTEXTA : LVM_INSERTITEMA, r,
+                         reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+// Each column as wide as its longest text (its name or a cell's, measured in
+// the list's font) and some room, and at least as wide as the list itself
+// needs for its cells and for its header. Returns the columns' total width.
+static int FitColumns(HWND box, HWND list)
+{
+    int columns = StatementColumns(ShownTerms);
+    int widths[MaxStatementColumns] = {};
+    FontDc f = GetFontDc(list);
+    for (int r = -1; r < ShownRowCount; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const char* text = r < 0 ? StatementColumnName(ShownTerms, c)
+                                     : CellText(ShownTerms, ShownRows[r], c);
+            SIZE size = {};
+            GetTextExtentPoint32A(f.dc, text, lstrlenA(text), &size);
+            if (size.cx > widths[c])
+                widths[c] = size.cx;
+        }
+    }
+    ReleaseFontDc(f);
     RECT padding = {0, 0, ColumnPaddingUnits, 0};
     MapDialogRect(box, &padding);
     int total = 0;
     for (int c = 0; c < columns; ++c) {
-        int cellRoom = room.cells[c] > padding.right ? room.cells[c] : padding.right;
-        int width = measure.widths[c] + cellRoom;
-        int header = StringWidth(list, StatementColumnName(kind, c)) + room.header;
+        int listRoom = c ? ShownListRoom.other : ShownListRoom.first;
+        int width = widths[c] + (listRoom > padding.right ? listRoom : padding.right);
+        int header = StringWidth(list, StatementColumnName(ShownTerms, c)) + ShownListRoom.header;
         if (header > width)
             width = header;
         SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
@@ -370,65 +493,96 @@ constexpr const char* NoMemoryNote = "Nothing was copied: there is not enough me
 // The statement's own note, for the note line after a copy that succeeds.
 static char StatementNoteText[StatementTextSize];
 
-// Fills the box: the heading, the columns, one row per month and the total
-// row, each column as wide as its longest text, and the note; then lays it
-// out.
+// The extras and the view as the fields hold them now, kept for the next
+// opening, and in the terms of the statement shown.
+static void ReadExtras(HWND box)
+{
+    for (int i = 0; i < ExtraFieldCount; ++i)
+        GetDlgItemTextA(box, ExtraFields[i], ExtraTexts[i], FieldTextSize);
+    ByYear = IsDlgButtonChecked(box, IDC_BYYEAR) == BST_CHECKED;
+    ShownTerms.extras = ExtrasOfTexts(ExtraTexts[0], ExtraTexts[1], ExtraTexts[2],
+                                      ExtraTexts[3], ShownTerms.months);
+    ShownTerms.byYear = ByYear;
+}
+
+// The statement with the extras and the view the fields hold: its rows, the
+// columns and their widths, the heading and the note; the box grows where
+// they need more room.
+static void ShowStatement(HWND box, bool opening)
+{
+    LoadFpuControl();
+    ReadExtras(box);
+    ShownRowCount = StatementRows(ShownTerms, ShownRows, &ShownEnd);
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    SetColumns(list);
+    FillList(list);
+    int total = FitColumns(box, list);
+    StatementNote(ShownEnd, StatementNoteText);
+    SetDlgItemTextA(box, IDC_SCHEDULENOTE, StatementNoteText);
+    const char* notes[] = {StatementNoteText, ClipboardBusyNote, NoMemoryNote};
+    LayOutScheduleBox(box, total, ShownListBorder, notes, 3, opening);
+}
+
+// The list of the box's template, where the common controls can draw the
+// rows themselves, gives way to one that does (LVS_OWNERDATA, from 4.70):
+// in its place, in its order among the controls, with its font and id. The
+// new list is asked whether it draws them: only such a list counts the rows
+// it is given without holding them. Returns the list kept.
+static HWND ListThatDrawsRows(HWND box)
+{
+    HWND plain = GetDlgItem(box, IDC_SCHEDULELIST);
+    ListDrawsRows = false;
+    if (PlainListWanted)
+        return plain;
+    RECT r = PlaceOf(box, IDC_SCHEDULELIST);
+    HWND list = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(plain, GWL_EXSTYLE)),
+                                "SysListView32", "",
+                                static_cast<DWORD>(GetWindowLongA(plain, GWL_STYLE)) | LVS_OWNERDATA,
+                                r.left, r.top, r.right - r.left, r.bottom - r.top, box, nullptr,
+                                AppInstance, nullptr);
+    if (!list)
+        return plain;
+    SendMessageA(list, LVM_SETITEMCOUNT, 1, 0);
+    bool draws = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 1;
+    SendMessageA(list, LVM_SETITEMCOUNT, 0, 0);
+    if (!draws) {
+        DestroyWindow(list);
+        return plain;
+    }
+    SendMessageA(list, WM_SETFONT, SendMessageA(plain, WM_GETFONT, 0, 0), FALSE);
+    SetWindowPos(list, plain, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    DestroyWindow(plain);
+    SetWindowLongPtrA(list, GWLP_ID, IDC_SCHEDULELIST);
+    ListDrawsRows = true;
+    return list;
+}
+
+// Fills the box as it opens: the extras' fields as they were left, the list
+// and what the list leaves around a text, then the statement; the focus
+// goes to the list.
 static void FillScheduleBox(HWND box)
 {
     LoadFpuControl();
-    const StatementTerms& terms = ShownTerms;
-    int kind = terms.kind;
-    char text[StatementTextSize];
-    StatementHeading(terms, text);
-    SetDlgItemTextA(box, IDC_SCHEDULEHEADING, text);
+    BoxReady = false;
+    for (int i = 0; i < ExtraFieldCount; ++i)
+        SetDlgItemTextA(box, ExtraFields[i], ExtraTexts[i]);
+    CheckDlgButton(box, IDC_BYYEAR, ByYear ? BST_CHECKED : BST_UNCHECKED);
 
-    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    ShownListRoom = MeasureListRoom(GetDlgItem(box, IDC_SCHEDULELIST));
+    HWND list = ListThatDrawsRows(box);
     RECT outer, inner;
     GetWindowRect(list, &outer);
     GetClientRect(list, &inner);
-    int listBorder = (outer.right - outer.left) - inner.right;
+    ShownListBorder = (outer.right - outer.left) - inner.right;
     PlainListProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
     // Common controls 4.70 and later select whole rows; 4.00 (Windows 95)
     // does not know the message and ignores it.
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 
-    FontDc listDc = GetFontDc(list);
-    ColumnWidths measure = {};
-    measure.dc = listDc.dc;
-    // Columns first: a list keeps no text for a column it does not have.
-    int columns = StatementColumns(kind);
-    for (int c = 0; c < columns; ++c) {
-        LVCOLUMNA column = {};
-        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        // The first column of a list is always left-aligned; amounts line up
-        // on the right.
-        column.fmt = c ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        column.pszText = const_cast<char*>(StatementColumnName(kind, c));
-        column.iSubItem = c;
-        SendMessageA(list, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-        Measure(measure, c, column.pszText);
-    }
-
-    ListRoom room = MeasureListRoom(list, kind, columns);
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LVM_SETITEMCOUNT, terms.months + 1, 0);
-    Statement schedule;
-    StartStatement(&schedule, terms);
-    StatementRow row;
-    int index = 0;
-    while (NextStatementRow(&schedule, &row))
-        AddRow(list, index++, kind, row, measure);
-    FinishStatement(schedule, &row);
-    AddRow(list, index, kind, row, measure);
-    ReleaseFontDc(listDc);
-    int total = SetColumnWidths(box, list, kind, columns, measure, room);
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-
-    StatementNote(schedule, StatementNoteText);
-    SetDlgItemTextA(box, IDC_SCHEDULENOTE, StatementNoteText);
-    const char* notes[] = {StatementNoteText, ClipboardBusyNote, NoMemoryNote};
-    LayOutScheduleBox(box, total, listBorder, notes, 3);
+    ShowStatement(box, true);
+    BoxReady = true;
+    SetFocus(list);
 }
 
 // A block of global memory holding the table in a form, for the clipboard;
@@ -518,9 +672,68 @@ static void OnListKey(HWND box, const NMHDR* header)
         CopySchedule(box);
 }
 
-// Copy copies; Close, Enter, Esc and the close button close the box. Every
-// command is answered.
-static INT_PTR OnScheduleCommand(HWND box, WORD id)
+// A list that draws its rows asks for each cell's text as it shows it.
+static void GiveCellText(const NMHDR* header)
+{
+    if (header->idFrom != IDC_SCHEDULELIST || header->code != static_cast<UINT>(LVN_GETDISPINFOA))
+        return;
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header))->item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return;
+    item.pszText[0] = '\0';
+    if (item.iItem >= 0 && item.iItem < ShownRowCount && item.iSubItem >= 0 &&
+        item.iSubItem < StatementColumns(ShownTerms))
+        lstrcpynA(item.pszText, CellText(ShownTerms, ShownRows[item.iItem], item.iSubItem),
+                  item.cchTextMax);
+}
+
+static void OnScheduleNotify(HWND box, const NMHDR* header)
+{
+    OnListKey(box, header);
+    GiveCellText(header);
+}
+
+// A field of the extras written back as it is used, once it loses the
+// focus: an amount with two places (empty for none), a month as a whole
+// number within the term. Never while it is being typed in.
+static void WriteBackExtra(HWND box, int id)
+{
+    const StatementExtras& e = ShownTerms.extras;
+    char used[FormatResultSize] = "";
+    if (id == IDC_EXTRAMONTHLY || id == IDC_EXTRAONCE) {
+        long long cents = id == IDC_EXTRAMONTHLY ? e.monthly : e.once;
+        if (cents > 0)
+            lstrcpynA(used, CentsText(cents), sizeof used);
+    } else {
+        lstrcpynA(used, MonthText(id == IDC_EXTRAFROM ? e.from : e.onceMonth), sizeof used);
+    }
+    char shown[FieldTextSize] = "";
+    GetDlgItemTextA(box, id, shown, FieldTextSize);
+    if (lstrcmpA(shown, used) != 0)
+        SetDlgItemTextA(box, id, used);
+}
+
+// The table follows every change of a field of the extras at once.
+static void OnExtraField(HWND box, int id, WORD code)
+{
+    if (!BoxReady)
+        return;
+    if (code == EN_CHANGE)
+        ShowStatement(box, false);
+    else if (code == EN_KILLFOCUS)
+        WriteBackExtra(box, id);
+}
+
+static void OnByYear(HWND box, WORD code)
+{
+    if (BoxReady && code == BN_CLICKED)
+        ShowStatement(box, false);
+}
+
+// Copy copies; Close, Enter, Esc and the close button close the box; the
+// extras' fields and the view by year change the statement. Every command
+// is answered.
+static INT_PTR OnScheduleCommand(HWND box, WORD id, WORD code)
 {
     switch (id) {
     case IDC_SCHEDULECOPY:
@@ -530,6 +743,15 @@ static INT_PTR OnScheduleCommand(HWND box, WORD id)
     case IDCANCEL:
         EndDialog(box, 0);
         break;
+    case IDC_EXTRAMONTHLY:
+    case IDC_EXTRAFROM:
+    case IDC_EXTRAONCE:
+    case IDC_EXTRAONCEMONTH:
+        OnExtraField(box, id, code);
+        break;
+    case IDC_BYYEAR:
+        OnByYear(box, code);
+        break;
     default:
         break;
     }
@@ -537,20 +759,21 @@ static INT_PTR OnScheduleCommand(HWND box, WORD id)
 }
 
 // F1 opens nothing: passed on, the request would reach the main window and
-// open the Help box on top of this one.
+// open the Help box on top of this one. The focus is put on the list at
+// opening, so the box answers FALSE.
 static INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
         FillScheduleBox(box);
-        return TRUE;
+        return FALSE;
     case WM_NOTIFY:
-        OnListKey(box, reinterpret_cast<const NMHDR*>(lParam));
+        OnScheduleNotify(box, reinterpret_cast<const NMHDR*>(lParam));
         return FALSE;
     case WM_HELP:
         return TRUE;
     case WM_COMMAND:
-        return OnScheduleCommand(box, LOWORD(wParam));
+        return OnScheduleCommand(box, LOWORD(wParam), HIWORD(wParam));
     default:
         return FALSE;
     }

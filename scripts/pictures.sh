@@ -2,7 +2,8 @@
 # Renders the pictures in docs/ on a virtual display: the window at start-up,
 # each page after a calculation, a result too long for its field and a number
 # too long for the display, the Loan page solved for the rate, the Help and
-# About boxes, the Loan page's schedule; then the worked example at 120 and
+# About boxes, the Loan page's schedule, without and with extra payments;
+# then the worked example at 120 and
 # 144 DPI and in a default Wine prefix (without Wine's bitmap fonts), each in
 # a prefix and with a Wine server of its own.
 . "$(dirname "$0")/wine-env.sh"
@@ -92,6 +93,11 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   probe command 40011
   sleep 0.5
   shot box schedule.png
+  # The same loan paid 100 more each month: the column of extras, and the
+  # note that says what they save.
+  probe settext box:1047 100
+  shot box schedule-extras.png
+  probe settext box:1047 ""
   click box:1
   probe command 40001
   wait

@@ -415,9 +415,15 @@ static void CheckInterest()
 // on (10^18 cents) a balance, and what follows from it, is not known, nor a
 // total that includes an amount not known or reaches the limit.
 struct ExpectedRow {
-    long long payment, interest, principal, balance;
+    long long payment, interest, principal, balance, extra;
     unsigned unknown;
 };
+
+// The extra of a month: the monthly one from its month, the one-off in its.
+static long long ExpectedExtra(const StatementExtras& e, int month)
+{
+    return (month >= e.from ? e.monthly : 0) + (month == e.onceMonth ? e.once : 0);
+}
 
 static int ExpectStatement(const StatementTerms& t, ExpectedRow* rows, ExpectedRow* total)
 {
@@ -426,8 +432,8 @@ static int ExpectStatement(const StatementTerms& t, ExpectedRow* rows, ExpectedR
     long long balance = t.kind == SavingKind ? 0 : t.left;
     bool known = !t.leftTooLarge && !t.rateUnreadable && !(loan && t.rightTooLarge);
     bool paymentKnown = loan ? !t.rightTooLarge : !t.leftTooLarge;
-    Wide sums[3] = {};  // payment, interest, principal, offset by the limit
-    const unsigned bits[3] = {PaymentUnknown, InterestUnknown, PrincipalUnknown};
+    Wide sums[4] = {};  // payment, interest, principal, extra
+    const unsigned bits[4] = {PaymentUnknown, InterestUnknown, PrincipalUnknown, ExtraUnknown};
     *total = ExpectedRow{};
     int count = 0;
     bool ended = false;
@@ -438,19 +444,27 @@ static int ExpectStatement(const StatementTerms& t, ExpectedRow* rows, ExpectedR
         if (!paymentKnown || (loan && !known && last))
             r.unknown |= PaymentUnknown;
         r.payment = loan ? t.right : t.kind == SavingKind ? t.left : 0;
+        r.extra = ExpectedExtra(t.extras, month);
         if (!known) {
             r.unknown |= InterestUnknown | PrincipalUnknown | BalanceUnknown;
+            if (loan && last)
+                r.unknown |= ExtraUnknown;
         } else {
             r.interest = ExactInterest(balance, t.rate);
             if (loan) {
-                if (balance + r.interest <= t.right || last) {
-                    r.payment = balance + r.interest;
+                // The month that can settle the loan pays exactly what is
+                // owed; of that, only what passes the payment is extra.
+                if (balance + r.interest <= t.right + r.extra || last) {
+                    long long owed = balance + r.interest;
+                    r.extra = owed <= t.right ? 0 : owed - t.right < r.extra ? owed - t.right
+                                                                              : r.extra;
+                    r.payment = owed - r.extra;
                     ended = true;
                 }
-                r.principal = r.payment - r.interest;
+                r.principal = r.payment + r.extra - r.interest;
                 balance -= r.principal;
             } else {
-                balance += r.interest + r.payment;
+                balance += r.interest + r.payment + r.extra;
             }
             if (balance >= limit) {
                 known = false;
@@ -460,8 +474,8 @@ static int ExpectStatement(const StatementTerms& t, ExpectedRow* rows, ExpectedR
         r.balance = balance;
         if (r.payment >= limit)
             r.unknown |= PaymentUnknown;
-        const long long amounts[3] = {r.payment, r.interest, r.principal};
-        for (int k = 0; k < 3; ++k) {
+        const long long amounts[4] = {r.payment, r.interest, r.principal, r.extra};
+        for (int k = 0; k < 4; ++k) {
             sums[k] += static_cast<Wide>(amounts[k]);
             Wide shifted = sums[k] + static_cast<Wide>(limit);  // limit + sum, at least 0
             if ((r.unknown & bits[k]) || shifted >= 2 * static_cast<Wide>(limit) ||
@@ -472,32 +486,35 @@ static int ExpectStatement(const StatementTerms& t, ExpectedRow* rows, ExpectedR
     total->payment = static_cast<long long>(sums[0]);
     total->interest = static_cast<long long>(sums[1]);
     total->principal = static_cast<long long>(sums[2]);
+    total->extra = static_cast<long long>(sums[3]);
     total->balance = balance;
     if (!known)
         total->unknown |= BalanceUnknown;
     return count;
 }
 
-// The columns a kind shows: only their cells are compared.
-static unsigned ShownBits(int kind)
+// The columns a statement shows: only their cells are compared.
+static unsigned ShownBits(const StatementTerms& t)
 {
-    switch (kind) {
+    unsigned extra = t.extras.monthly > 0 || t.extras.once > 0 ? ExtraUnknown : 0u;
+    switch (t.kind) {
     case LoanKind:
-        return PaymentUnknown | InterestUnknown | PrincipalUnknown | BalanceUnknown;
+        return PaymentUnknown | InterestUnknown | PrincipalUnknown | BalanceUnknown | extra;
     case InvestmentKind:
-        return InterestUnknown | BalanceUnknown;
+        return InterestUnknown | BalanceUnknown | extra;
     default:
-        return PaymentUnknown | InterestUnknown | BalanceUnknown;
+        return PaymentUnknown | InterestUnknown | BalanceUnknown | extra;
     }
 }
 
-static bool SameRow(int kind, const StatementRow& row, const ExpectedRow& e)
+static bool SameRow(const StatementTerms& t, const StatementRow& row, const ExpectedRow& e)
 {
-    unsigned shown = ShownBits(kind);
+    unsigned shown = ShownBits(t);
     if ((row.unknown & shown) != (e.unknown & shown))
         return false;
     unsigned known = shown & ~e.unknown;
     return (!(known & PaymentUnknown) || row.payment == e.payment) &&
+           (!(known & ExtraUnknown) || row.extra == e.extra) &&
            (!(known & InterestUnknown) || row.interest == e.interest) &&
            (!(known & PrincipalUnknown) || row.principal == e.principal) &&
            (!(known & BalanceUnknown) || row.balance == e.balance);
@@ -634,9 +651,8 @@ static const StatementCase StatementCases[] = {
 
 // The statement of a case against the rules, its last and total lines, its
 // heading and note.
-static void CheckStatement(const StatementCase& c)
+static void CheckTerms(const StatementCase& c, const StatementTerms& terms)
 {
-    StatementTerms terms = TermsOfPage(c.kind, c.direction, c.months, c.rate, c.left, c.right);
     static ExpectedRow expected[1200];
     ExpectedRow expectedTotal;
     int count = ExpectStatement(terms, expected, &expectedTotal);
@@ -654,12 +670,12 @@ static void CheckStatement(const StatementCase& c)
             continue;
         }
         const ExpectedRow& e = expected[n++];
-        if ((row.month != n || !SameRow(c.kind, row, e)) && mismatches++ < 3)
-            printf("  %s, month %d: payment %lld interest %lld balance %lld unknown %u, "
-                   "expected %lld %lld %lld %u\n",
-                   c.what, n, row.payment, row.interest, row.balance, row.unknown, e.payment,
-                   e.interest, e.balance, e.unknown);
-        StatementLine(c.kind, row, line);
+        if ((row.month != n || !SameRow(terms, row, e)) && mismatches++ < 3)
+            printf("  %s, month %d: payment %lld extra %lld interest %lld balance %lld unknown "
+                   "%u, expected %lld %lld %lld %lld %u\n",
+                   c.what, n, row.payment, row.extra, row.interest, row.balance, row.unknown,
+                   e.payment, e.extra, e.interest, e.balance, e.unknown);
+        StatementLine(terms, row, line);
     }
     CHECK_INT(mismatches, 0, c.what);
     CHECK_INT(n, count, c.what);
@@ -667,11 +683,11 @@ static void CheckStatement(const StatementCase& c)
         CHECK_TEXT(line, c.lastRow, c.what);
     StatementRow total;
     FinishStatement(s, &total);
-    if (!CHECK(SameRow(c.kind, total, expectedTotal)))
+    if (!CHECK(SameRow(terms, total, expectedTotal)))
         printf("  %s, total: payment %lld interest %lld unknown %u, expected %lld %lld %u\n",
                c.what, total.payment, total.interest, total.unknown, expectedTotal.payment,
                expectedTotal.interest, expectedTotal.unknown);
-    StatementLine(c.kind, total, line);
+    StatementLine(terms, total, line);
     if (c.totalRow)
         CHECK_TEXT(line, c.totalRow, c.what);
     char text[StatementTextSize];
@@ -683,6 +699,125 @@ static void CheckStatement(const StatementCase& c)
         StatementNote(s, text);
         CHECK_TEXT(text, c.note, c.what);
     }
+}
+
+static void CheckStatement(const StatementCase& c)
+{
+    CheckTerms(c, TermsOfPage(c.kind, c.direction, c.months, c.rate, c.left, c.right));
+}
+
+// Extra payments, or extra savings: the fields' texts as typed, then the
+// statement against the rules, its last and total lines, heading and note.
+struct ExtrasCase {
+    StatementCase statement;
+    const char* monthly;
+    const char* from;
+    const char* once;
+    const char* onceMonth;
+};
+
+static const ExtrasCase ExtrasCases[] = {
+    // 100.00 more a month on the worked example: month 1 pays 587.01 and
+    // 100.00, principal 153.68; the loan ends in month 226.
+    {{"100 more a month", LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01", 226,
+      "226\t256.43\t0.00\t1.70\t254.73\t0.00\r\n",
+      "Total\t132333.68\t22500.00\t74833.68\t80000.00\r\n",
+      "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month; extra 100.00 a month "
+      "from month 1",
+      "With the extras the loan is paid off in month 226, 134 months sooner, with a last "
+      "payment of 256.43. Total interest 74833.68, 56492.62 less than without them."},
+     "100", "1", "", "1"},
+    // A one-off of 5000 in month 12 instead.
+    {{"5000 once", LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01", 292,
+      "292\t464.84\t0.00\t3.08\t461.76\t0.00\r\n",
+      "Total\t171284.75\t5000.00\t96284.75\t80000.00\r\n",
+      "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month; one-off 5000.00 in "
+      "month 12",
+      "With the extras the loan is paid off in month 292, 68 months sooner, with a last "
+      "payment of 464.84. Total interest 96284.75, 35041.55 less than without them."},
+     "", "1", "5000", "12"},
+    // The extra in the last month: the month pays what is owed, and the
+    // extra only what passes the payment.
+    {{"extra in the last month", LoanKind, LeftToRight, 3, "12.00", "100.00", "34.00", 3,
+      "3\t34.00\t0.01\t0.34\t33.67\t0.00\r\n", "Total\t102.00\t0.01\t2.01\t100.00\r\n",
+      nullptr,
+      "With the extras the loan is paid off in month 3, as without them, with a last payment "
+      "of 34.01. Total interest 2.01, 0.00 less than without them."},
+     "50", "3", "", "1"},
+    // An extra larger than the balance pays it off; the extra is what passes
+    // the payment. A one-off in month 1 and the monthly extra from a month
+    // past the term, held to it.
+    {{"one-off larger than the loan", LoanKind, LeftToRight, 12, "6.00", "1000.00", "86.07",
+      1, "1\t86.07\t918.93\t5.00\t1000.00\t0.00\r\n",
+      "Total\t86.07\t918.93\t5.00\t1000.00\r\n",
+      "Loan of 1000.00 at 6.00 % over 12 months, paying 86.07 a month; extra 1.00 a month "
+      "from month 12; one-off 2000.00 in month 1",
+      nullptr},
+     "1", "5000", "2000", "0"},
+    {{"one-off in the last month", LoanKind, LeftToRight, 12, "6.00", "1000.00", "80.00", 12,
+      "12\t80.00\t74.85\t0.77\t154.08\t0.00\r\n",
+      "Total\t960.00\t74.85\t34.85\t1000.00\r\n", nullptr, nullptr},
+     "", "1", "1000", "12 (1 Yr)"},
+    // A saving and an investment with extras: added at each month's end.
+    {{"saving with extras", SavingKind, LeftToRight, 3, "12.00", "100.00", "303.01", 3,
+      "3\t100.00\t10.00\t2.01\t313.01\r\n", "Total\t300.00\t10.00\t3.01\t313.01\r\n",
+      "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01; extra 10.00 a month "
+      "from month 3",
+      "Each month's interest is credited in whole cents: with the extras the statement ends at "
+      "313.01, 10.00 more than without them; the extras add 10.00 in all."},
+     "10", "3", "", "1"},
+    {{"investment with extras", InvestmentKind, LeftToRight, 2, "12.00", "1000.00", "1020.10",
+      2, "2\t0.00\t15.10\t1525.10\r\n", "Total\t500.00\t25.10\t1525.10\r\n", nullptr,
+      "Each month's interest is credited in whole cents: with the extras the statement ends at "
+      "1525.10, 505.00 more than without them; the extras add 500.00 in all."},
+     "abc", "1", "500.00 $", "1"},
+};
+
+// The year rows: twelve months each, the last what is left, summed from the
+// month rows by the rules; they add up to the total row.
+static void CheckYears(const StatementTerms& monthly, const char* what)
+{
+    static ExpectedRow expected[1200];
+    ExpectedRow total;
+    int months = ExpectStatement(monthly, expected, &total);
+    StatementTerms terms = monthly;
+    terms.byYear = true;
+    static StatementRow rows[MaxStatementRows];
+    Statement s;
+    int count = StatementRows(terms, rows, &s);
+    CHECK_INT(count, (months + 11) / 12 + 1, what);
+    for (int y = 0; y < count - 1; ++y) {
+        ExpectedRow sum = {};
+        for (int m = 12 * y; m < 12 * y + 12 && m < months; ++m) {
+            sum.payment += expected[m].payment;
+            sum.extra += expected[m].extra;
+            sum.interest += expected[m].interest;
+            sum.principal += expected[m].principal;
+            sum.balance = expected[m].balance;
+        }
+        CHECK_INT(rows[y].month, y + 1, what);
+        CHECK(SameRow(terms, rows[y], sum));
+    }
+    CHECK(SameRow(terms, rows[count - 1], total) && rows[count - 1].month == 0);
+    CHECK_TEXT(StatementColumnName(terms, 0), "Year", what);
+}
+
+// The worked example by year: year 1 pays 6375.86 of interest and 668.26 of
+// principal, leaving 79331.74; year 2 pays 6320.37 of interest. 30 months
+// make two years and a half.
+static void CheckYearExample()
+{
+    StatementTerms terms = TermsOfPage(LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01");
+    terms.byYear = true;
+    static StatementRow rows[MaxStatementRows];
+    Statement s;
+    CHECK_INT(StatementRows(terms, rows, &s), 31, "years of the worked example");
+    char line[StatementLineSize];
+    StatementLine(terms, rows[0], line);
+    CHECK_TEXT(line, "1\t7044.12\t6375.86\t668.26\t79331.74\r\n", "year 1");
+    CHECK_TEXT(CellText(terms, rows[1], 2), "6320.37", "year 2");
+    terms.months = 30;
+    CheckYears(terms, "30 months by year");
 }
 
 // The worked example's three ties of exactly half a cent, each rounded up.
@@ -700,7 +835,7 @@ static void CheckWorkedTies()
     for (const Tie& tie : ties) {
         while (NextStatementRow(&s, &row) && row.month < tie.month) {
         }
-        CHECK_TEXT(CellText(LoanKind, row, 2), tie.interest, "tie of the worked example");
+        CHECK_TEXT(CellText(terms, row, 2), tie.interest, "tie of the worked example");
     }
 }
 
@@ -756,14 +891,20 @@ static void CheckStatementTexts()
     CHECK_INT(StatementTable(terms, SylkTable, sylk), size, "SYLK size");
     CHECK_INT(strlen(sylk) + 1, size, "SYLK size written");
     const char* opening = "ID;PLedgerly\r\nP;PGeneral\r\nP;P0\r\nP;P0.00\r\n"
-                          "C;Y1;X1;K\"Month\"\r\n";
+                          "C;Y1;X1;K\"Loan of 100.00 at 12.00 % over 3 months, paying 34.00 a "
+                          "month\"\r\nC;Y2;X1;K\"Month\"\r\n";
     CHECK(strncmp(sylk, opening, strlen(opening)) == 0);
-    CHECK(strstr(sylk, "\r\nF;P1;FF0G;Y2;X1\r\nC;Y2;X1;K1\r\nF;P2;FF2G;Y2;X2\r\n"
-                       "C;Y2;X2;K34.00\r\n") != nullptr);
-    const char* end = "C;Y5;X1;K\"Total\"\r\nF;P2;FF2G;Y5;X2\r\nC;Y5;X2;K102.01\r\n"
-                      "F;P2;FF2G;Y5;X3\r\nC;Y5;X3;K2.01\r\nF;P2;FF2G;Y5;X4\r\nC;Y5;X4;K100.00\r\n"
+    CHECK(strstr(sylk, "\r\nF;P1;FF0G;Y3;X1\r\nC;Y3;X1;K1\r\nF;P2;FF2G;Y3;X2\r\n"
+                       "C;Y3;X2;K34.00\r\n") != nullptr);
+    const char* end = "C;Y6;X1;K\"Total\"\r\nF;P2;FF2G;Y6;X2\r\nC;Y6;X2;K102.01\r\n"
+                      "F;P2;FF2G;Y6;X3\r\nC;Y6;X3;K2.01\r\nF;P2;FF2G;Y6;X4\r\nC;Y6;X4;K100.00\r\n"
                       "E\r\n";
     CHECK(strlen(sylk) > strlen(end) && strcmp(sylk + strlen(sylk) - strlen(end), end) == 0);
+    // A semicolon in the heading is written twice.
+    terms.extras = ExtrasOfTexts("5", "2", "", "1", 3);
+    StatementTable(terms, SylkTable, sylk);
+    CHECK(strstr(sylk, "paying 34.00 a month;; extra 5.00 a month from month 2\"\r\n") != nullptr);
+    terms.extras = StatementExtras{};
 
     CHECK_TEXT(CentsText(-1), "-0.01", "cents");
     CHECK_TEXT(CentsText(0), "0.00", "cents");
@@ -797,7 +938,7 @@ static void CheckCommaTexts()
     CHECK(strstr(table, "360\t589,71\t3,91\t585,80\t0,00\r\n") != nullptr);
     CHECK(strstr(table, "Total\t211326,30\t131326,30\t80000,00\r\n") != nullptr);
     StatementTable(terms, SylkTable, table);
-    CHECK(strstr(table, ";K211326.30\r\n") != nullptr && !strchr(table, ','));
+    CHECK(strstr(table, ";K211326.30\r\n") != nullptr && !strstr(table, ";K211326,30"));
     char text[StatementTextSize];
     StatementHeading(terms, text);
     CHECK_TEXT(text, "Loan of 80000,00 at 8,00 % over 360 months, paying 587,01 a month",
@@ -821,6 +962,14 @@ int main(int argc, char** argv)
     CheckInterest();
     for (const StatementCase& c : StatementCases)
         CheckStatement(c);
+    for (const ExtrasCase& c : ExtrasCases) {
+        const StatementCase& t = c.statement;
+        StatementTerms terms = TermsOfPage(t.kind, t.direction, t.months, t.rate, t.left, t.right);
+        terms.extras = ExtrasOfTexts(c.monthly, c.from, c.once, c.onceMonth, t.months);
+        CheckTerms(t, terms);
+        CheckYears(terms, t.what);
+    }
+    CheckYearExample();
     CheckWorkedTies();
     CheckStatementTexts();
     CheckCommaTexts();

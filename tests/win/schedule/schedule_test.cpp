@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include "finance/statement.h"
+#include "schedule/schedule.h"
 
 #include "tests/win/boxdriver.h"
 
@@ -29,6 +30,7 @@ static const ScheduleCase ScheduleCases[] = {
      "Loan of 100.00 at 12.00 % over 3 months, paying 34.00 a month",
      "Total interest 2.01. The last payment is 34.01, not 34.00: it settles the balance the "
      "other payments leave.",
+     "Loan of 100.00 at 12.00 % over 3 months, paying 34.00 a month\r\n"
      "Month\tPayment\tInterest\tPrincipal\tBalance\r\n"
      "1\t34.00\t1.00\t33.00\t67.00\r\n"
      "2\t34.00\t0.67\t33.33\t33.67\r\n"
@@ -39,6 +41,7 @@ static const ScheduleCase ScheduleCases[] = {
      "The present worth of 990.07 is the page's answer rounded to the cent, and each month's "
      "interest is credited in whole cents: the statement ends at 1000.00, as does the future "
      "worth given.",
+     "Investment of 990.07 at 6.00 % over 2 months, growing to 1000.00\r\n"
      "Month\tInterest\tWorth\r\n"
      "1\t4.95\t995.02\r\n"
      "2\t4.98\t1000.00\r\n"
@@ -47,6 +50,7 @@ static const ScheduleCase ScheduleCases[] = {
      "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01",
      "Each month's interest is credited in whole cents: the statement ends at 303.01, as does "
      "the future worth the page worked out.",
+     "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01\r\n"
      "Month\tSaving\tInterest\tWorth\r\n"
      "1\t100.00\t0.00\t100.00\r\n"
      "2\t100.00\t1.00\t201.00\r\n"
@@ -82,8 +86,21 @@ static void ClearClipboard(HWND owner)
     }
 }
 
-// The list's rows written out as the copied text is: the header, every
-// row, fields between tabs, each line ended by CR LF.
+// The box's heading as it reads: the lines it is broken into joined again.
+static const char* HeadingText(HWND box)
+{
+    static char heading[StatementTextSize];
+    const char* shown = ItemText(box, IDC_SCHEDULEHEADING);
+    int length = 0;
+    for (; *shown && length < StatementTextSize - 1; ++shown)
+        if (*shown != '\r' && *shown != '\n')
+            heading[length++] = *shown;
+    heading[length] = '\0';
+    return heading;
+}
+
+// The box written out as the copied text is: the heading, the list's
+// header, every row, fields between tabs, each line ended by CR LF.
 static char Listed[131072];
 
 static const char* ListText(HWND list)
@@ -91,7 +108,7 @@ static const char* ListText(HWND list)
     HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
     int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    int length = 0;
+    int length = wsprintfA(Listed, "%s\r\n", HeadingText(GetParent(list)));
     for (int r = -1; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             char cell[64];
@@ -111,9 +128,9 @@ static const char* ListText(HWND list)
 }
 
 // The SYLK form of the copied table read back record by record against the
-// list: one cell record per cell that is not empty, at the cell's row and
-// column (the sheet's first row holds the column names); a number as the
-// list shows it, any other text in quotes.
+// box: one cell record per cell that is not empty, at the cell's row and
+// column (the sheet's first row holds the heading, the second the column
+// names); a number as the list shows it, any other text in quotes.
 static void CheckSylk(HWND box, HWND list)
 {
     static char sylk[1 << 20];
@@ -123,25 +140,43 @@ static void CheckSylk(HWND box, HWND list)
     bool ended = false;
     for (char* line = strtok(sylk, "\r\n"); line; line = strtok(nullptr, "\r\n")) {
         int y = 0, x = 0;
-        char value[64] = "";
+        char value[StatementTextSize * 2] = "";
         if (strcmp(line, "E") == 0) {
             ended = true;
             continue;
         }
-        if (sscanf(line, "C;Y%d;X%d;K%63[^\r]", &y, &x, value) != 3)
+        if (sscanf(line, "C;Y%d;X%d;K%1200[^\r]", &y, &x, value) != 3)
             continue;
         ++records;
-        char cell[64];
-        ListCell(list, y - 2, x - 1, cell, sizeof cell);
+        char cell[StatementTextSize];
+        if (y == 1)
+            lstrcpynA(cell, HeadingText(box), sizeof cell);
+        else
+            ListCell(list, y - 3, x - 1, cell, sizeof cell);
         // SYLK writes a number with a point, whatever mark the list shows.
-        for (char* c = cell; *c; ++c)
+        char point[64];
+        lstrcpynA(point, cell, sizeof point);
+        for (char* c = point; *c; ++c)
             if (*c == DecimalMark())
                 *c = '.';
         char* end = nullptr;
-        strtod(cell, &end);
-        bool number = cell[0] && *end == '\0';
-        char expected[80];
-        wsprintfA(expected, number ? "%s" : "\"%s\"", cell);
+        strtod(point, &end);
+        bool number = y > 1 && point[0] && *end == '\0';
+        if (number)
+            lstrcpynA(cell, point, sizeof point);
+        // A semicolon in a text is written twice.
+        char expected[StatementTextSize * 2] = "";
+        int e = 0;
+        if (!number)
+            expected[e++] = '"';
+        for (const char* c = cell; *c; ++c) {
+            if (*c == ';')
+                expected[e++] = ';';
+            expected[e++] = *c;
+        }
+        if (!number)
+            expected[e++] = '"';
+        expected[e] = '\0';
         if (strcmp(value, expected) != 0 && ++wrong <= 3)
             printf("    SYLK cell Y%d X%d: expected %s, got %s\n", y, x, expected, value);
     }
@@ -150,7 +185,7 @@ static void CheckSylk(HWND box, HWND list)
     HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
     int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    int cells = 0;
+    int cells = 1;  // the heading
     for (int r = -1; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             char cell[64];
@@ -339,6 +374,147 @@ static void CheckScheduleBox()
     SelectTab(0);
 }
 
+// The extras and the view by year, on the worked example (80000 at 8 % over
+// 360 months, paying 587.01): the fields as a user types into them, the list,
+// heading and note following each change at once, the copied text and SYLK
+// following the list; a field written back as used once it loses the focus;
+// Tab and the Alt letters.
+static char Cell[64];
+
+static const char* CellOf(HWND list, int row, int column)
+{
+    ListCell(list, row, column, Cell, sizeof Cell);
+    return Cell;
+}
+
+static void Type(HWND box, int id, const char* text)
+{
+    SendMessageA(GetDlgItem(box, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+// Alt and a letter, as the keyboard delivers it to the focused control and
+// the box's own loop hands it to the dialog manager; the focus afterwards.
+static HWND AltLetter(HWND box, char letter)
+{
+    MSG msg = {GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 0x20000001, 0, {0, 0}};
+    if (!IsDialogMessageA(box, &msg))
+        DispatchMessageA(&msg);
+    Pump();
+    return GetFocus();
+}
+
+static void CheckCopied(HWND box, HWND list, const char* what)
+{
+    ClearClipboard(box);
+    SendMessageA(GetDlgItem(box, IDC_SCHEDULECOPY), BM_CLICK, 0, 0);
+    CHECK_TEXT(ClipboardText(box), ListText(list), what);
+    CheckSylk(box, list);
+}
+
+static void InspectExtras(HWND box)
+{
+    ++ScheduleInspections;
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    const int fields[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM, IDC_EXTRAONCE, IDC_EXTRAONCEMONTH};
+    const char* const start[] = {"", "1", "", "1"};
+    for (int i = 0; i < 4; ++i)
+        CHECK_TEXT(ItemText(box, fields[i]), start[i], "an extras field at first");
+    CHECK(!IsDlgButtonChecked(box, IDC_BYYEAR));
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 361, "no extras: every month");
+
+    // 100.00 more each month: the column, the rows, the heading and the note
+    // follow at once; the field keeps what was typed until it is left.
+    SetFocus(GetDlgItem(box, IDC_EXTRAMONTHLY));
+    Type(box, IDC_EXTRAMONTHLY, "100");
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 227, "paid off in month 226");
+    const char* first[] = {"1", "587.01", "100.00", "533.33", "153.68", "79846.32"};
+    for (int c = 0; c < 6; ++c)
+        CHECK_TEXT(CellOf(list, 0, c), first[c], "month 1 with 100.00 more");
+    CHECK_TEXT(CellOf(list, -1, 2), "Extra", "the extras' column");
+    CHECK_TEXT(HeadingText(box),
+               "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month; extra 100.00 "
+               "a month from month 1",
+               "heading with the extra");
+    CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE),
+               "With the extras the loan is paid off in month 226, 134 months sooner, with a last "
+               "payment of 256.43. Total interest 74833.68, 56492.62 less than without them.",
+               "note with the extra");
+    CHECK_TEXT(ItemText(box, IDC_EXTRAMONTHLY), "100", "not written back while typed");
+    SetFocus(list);
+    CHECK_TEXT(ItemText(box, IDC_EXTRAMONTHLY), "100.00", "written back once left");
+    CheckCopied(box, list, "copied with the extra");
+
+    // By year: 226 months make 19 years; then back to months.
+    SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 20, "19 years and the total");
+    CHECK_TEXT(CellOf(list, -1, 0), "Year", "the first column by year");
+    CheckCopied(box, list, "copied by year");
+    SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
+
+    // A one-off instead, in a month past the term: held to it, and shown so
+    // once the field is left.
+    Type(box, IDC_EXTRAMONTHLY, "");
+    Type(box, IDC_EXTRAONCE, "5000");
+    Type(box, IDC_EXTRAONCEMONTH, "12");
+    const char* twelfth[] = {"12", "587.01", "5000.00", "529.26", "5057.75", "74331.74"};
+    for (int c = 0; c < 6; ++c)
+        CHECK_TEXT(CellOf(list, 11, c), twelfth[c], "month 12 with a one-off of 5000.00");
+    SetFocus(GetDlgItem(box, IDC_EXTRAONCEMONTH));
+    Type(box, IDC_EXTRAONCEMONTH, "9999 months");
+    SetFocus(list);
+    CHECK_TEXT(ItemText(box, IDC_EXTRAONCEMONTH), "360", "a month held to the term");
+    Type(box, IDC_EXTRAONCEMONTH, "12");
+
+    // Tab in reading order, from the first field round to it again; Alt
+    // and a letter to a field, and to the check box, which it clicks.
+    const int order[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM, IDC_BYYEAR, IDC_EXTRAONCE,
+                         IDC_EXTRAONCEMONTH, IDC_SCHEDULELIST, IDC_SCHEDULECOPY, IDOK,
+                         IDC_EXTRAMONTHLY};
+    for (int i = 0; i + 1 < 9; ++i)
+        CHECK_INT(GetDlgCtrlID(GetNextDlgTabItem(box, GetDlgItem(box, order[i]), FALSE)),
+                  order[i + 1], "Tab order");
+    CHECK(AltLetter(box, 'o') == GetDlgItem(box, IDC_EXTRAONCE));
+    CHECK(AltLetter(box, 'x') == GetDlgItem(box, IDC_EXTRAMONTHLY));
+    AltLetter(box, 'y');
+    CHECK(IsDlgButtonChecked(box, IDC_BYYEAR));
+    SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
+}
+
+// What the extras were left at, shown again at the next opening.
+static void InspectExtrasKept(HWND box)
+{
+    ++ScheduleInspections;
+    CHECK_TEXT(ItemText(box, IDC_EXTRAMONTHLY), "", "kept: no monthly extra");
+    CHECK_TEXT(ItemText(box, IDC_EXTRAONCE), "5000.00", "kept: the one-off, as written back");
+    CHECK_TEXT(ItemText(box, IDC_EXTRAONCEMONTH), "12", "kept: its month");
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    CHECK_TEXT(CellOf(list, 11, 2), "5000.00", "kept: the one-off in the list");
+    // The list filled cell by cell, as with the common controls 4.00, holds
+    // the same rows and follows a change alike.
+    Type(box, IDC_EXTRAONCE, "");
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 361, "no extras again");
+    CheckCopied(box, list, "copied again");
+}
+
+static void CheckExtras()
+{
+    SelectTab(0);
+    SetItemText(MainPanel, IDC_MONTHBOX, "360");
+    SetItemText(MainPanel, IDC_RATEBOX, "8");
+    SetItemText(LoanPage, IDC_LEFTFIELD, "80000");
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    ScheduleInspections = 0;
+    ArmBoxDriver(CloseByEscape, InspectExtras);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+    DisarmBoxDriver();
+    FillScheduleListPlainly(true);
+    ArmBoxDriver(CloseByEscape, InspectExtrasKept);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+    DisarmBoxDriver();
+    FillScheduleListPlainly(false);
+    CHECK_INT(ScheduleInspections, 2, "the extras");
+}
+
 // Windows set to a language that writes a decimal comma (German): every
 // number the program writes has the comma, every number typed is read with
 // it, the keypad's "." key enters it; Copy's text has it, its SYLK the point.
@@ -347,6 +523,7 @@ static const ScheduleCase CommaCase = {
     "Loan of 100,00 at 12,00 % over 3 months, paying 34,00 a month",
     "Total interest 2,01. The last payment is 34,01, not 34,00: it settles the balance the "
     "other payments leave.",
+    "Loan of 100,00 at 12,00 % over 3 months, paying 34,00 a month\r\n"
     "Month\tPayment\tInterest\tPrincipal\tBalance\r\n"
     "1\t34,00\t1,00\t33,00\t67,00\r\n"
     "2\t34,00\t0,67\t33,33\t33,67\r\n"
@@ -406,6 +583,7 @@ int main(int argc, char** argv)
     }
     CHECK_INT(DecimalMark(), '.', "the test's own language writes a point");
     CheckScheduleBox();
+    CheckExtras();
     CheckBusyClipboard();
     DestroyWindow(MainWindow);
     return HarnessFinish("schedule");

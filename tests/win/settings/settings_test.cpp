@@ -93,6 +93,7 @@ static LONG ButtonRoom(HWND button, LONG width)
 {
     switch (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) {
     case BS_AUTORADIOBUTTON:
+    case BS_AUTOCHECKBOX:
         return width - MulDiv(13 + 4, Dpi, 96);
     case BS_GROUPBOX:
         return width;
@@ -485,8 +486,22 @@ static void CheckPage(int index)
 // on the work area, the heading, the note and the buttons' texts whole, and
 // every cell's text inside its column, the columns side by side inside the
 // list.
+// Whether the box is checked with the largest extras it takes, in the last
+// month and the first, by year: the widest columns it gets.
+static bool WithExtras;
+
+static void SetExtras(HWND box, const char* amount, const char* month)
+{
+    const int fields[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM, IDC_EXTRAONCE, IDC_EXTRAONCEMONTH};
+    const char* texts[] = {amount, month, amount, "1"};
+    for (int i = 0; i < 4; ++i)
+        SetDlgItemTextA(box, fields[i], texts[i]);
+}
+
 static void InspectSchedule(HWND box)
 {
+    if (WithExtras)
+        SetExtras(box, "10000000000", "1200");
     RECT work, frame, client;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(box, &frame);
@@ -506,8 +521,10 @@ static void InspectSchedule(HWND box)
     left = left < work.left ? work.left : left;
     top = top + boxHeight > work.bottom ? work.bottom - boxHeight : top;
     top = top < work.top ? work.top : top;
-    Report(labs(frame.left - left) <= 1 && labs(frame.top - top) <= 1, box, "Schedule",
-           "centred on its owner");
+    // Grown by a change after it opened, it keeps its place on the work area.
+    if (!WithExtras)
+        Report(labs(frame.left - left) <= 1 && labs(frame.top - top) <= 1, box, "Schedule",
+               "centred on its owner");
     GetClientRect(box, &client);
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         RECT r = RectInParent(c);
@@ -515,6 +532,15 @@ static void InspectSchedule(HWND box)
         lstrcpynA(text, TextOf(c), sizeof text);
         Report(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom,
                c, text, "lies inside the box");
+        // The labels of the extras and the check box: their texts whole.
+        int id = GetDlgCtrlID(c) & 0xFFFF;
+        if (text[0] && (id == 0xFFFF || id == IDC_BYYEAR)) {
+            RECT inner;
+            GetClientRect(c, &inner);
+            bool label = id == 0xFFFF;
+            ReportFit(TextExtent(c, text).cx, label ? inner.right : ButtonRoom(c, inner.right), c,
+                      text, "text fits across");
+        }
     }
     const int statics[] = {IDC_SCHEDULEHEADING, IDC_SCHEDULENOTE};
     for (int id : statics) {
@@ -564,6 +590,8 @@ static void InspectSchedule(HWND box)
     RECT inner;
     GetClientRect(list, &inner);
     ReportFit(total, inner.right, list, "", "columns fit side by side");
+    if (WithExtras)
+        SetExtras(box, "", "1");
 }
 
 // The longest texts: a loan of the cap at 1000 percent (payments of ten
@@ -596,10 +624,13 @@ static void CheckScheduleBox()
         SetWindowTextA(RateBox, c.rate);
         SetItemText(page, IDC_LEFTFIELD, c.amount);
         Click(page, IDC_LEFTTORIGHT);
-        ArmBoxDriver(CloseByEscape, InspectSchedule);
-        SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
-        DisarmBoxDriver();
-        CHECK_INT(BoxesSeen, 1, Where);
+        for (int extras = 0; extras < 2; ++extras) {
+            WithExtras = extras == 1;
+            ArmBoxDriver(CloseByEscape, InspectSchedule);
+            SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+            DisarmBoxDriver();
+            CHECK_INT(BoxesSeen, 1, Where);
+        }
     }
     SetWindowTextA(MonthBox, "360");
     SetWindowTextA(RateBox, "7.80");
