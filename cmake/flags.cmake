@@ -11,7 +11,7 @@ add_compile_options(-ffp-contract=off)
 set(LEDGERLY_PROGRAM_FLAGS -fno-exceptions -fno-rtti)
 
 if(WIN32)
-  add_compile_options(-Os -ffunction-sections -fdata-sections
+  add_compile_options(-Os -ffunction-sections
                       -fno-asynchronous-unwind-tables)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     # Windows 95 era processors: no cmov, no SSE.
