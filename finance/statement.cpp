@@ -191,6 +191,55 @@ static long long ExtraOf(const StatementTerms& terms, int month)
     return extra;
 }
 
+// The user's month names, full and short.
+constexpr int MonthNameSize = 32;
+static char FullMonths[12][MonthNameSize] = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+static char ShortMonths[12][MonthNameSize] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+void UseMonthNames(const char* const full[12], const char* const abbreviated[12])
+{
+    for (int m = 0; m < 12; ++m) {
+        CopyText(FullMonths[m], MonthNameSize, full[m]);
+        CopyText(ShortMonths[m], MonthNameSize, abbreviated[m]);
+    }
+}
+
+const char* MonthName(int month)
+{
+    return FullMonths[(month >= 1 && month <= 12 ? month : 1) - 1];
+}
+
+int YearOfText(const char* text)
+{
+    char copy[FieldTextSize];
+    CopyText(copy, sizeof copy, text);
+    double year = ParseNumber(copy, ParseFirstWord);
+    return year < 1900 ? 1900 : year > 9999 ? 9999 : static_cast<int>(year);
+}
+
+// Days from 1 March of year 0 (of the calendar carried back) to the first
+// of a month: whole 400-, 100- and 4-year cycles, then the months from
+// March, each of the lengths 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 31,
+// 28 or 29, which from March on add up to (153 * m + 2) / 5 days.
+static long DaysToMonth(int year, int month)
+{
+    if (month < 3)
+        --year;
+    long m = month < 3 ? month + 9 : month - 3;
+    long y = year;
+    return 365 * y + y / 4 - y / 100 + y / 400 + (153 * m + 2) / 5;
+}
+
+long DateSerial(int year, int month)
+{
+    // 1 March 1900 is serial 61: the spreadsheets' 29 February 1900 before it.
+    long serial = DaysToMonth(year, month) - DaysToMonth(1900, 3) + 61;
+    return year == 1900 && month < 3 ? serial - 1 : serial;
+}
+
 // Whether the payment or saving the page shows could not be read.
 static bool PaymentTooLarge(const StatementTerms& terms)
 {
@@ -332,18 +381,29 @@ bool NextStatementRow(Statement* s, StatementRow* row)
     return true;
 }
 
+// The calendar month of a payment (1 for the first), counted from January
+// of the first payment's year: 0 for that January.
+static int CalendarIndex(const StatementTerms& t, int payment)
+{
+    return t.firstMonth - 1 + payment - 1;
+}
+
 bool NextStatementYear(Statement* s, StatementRow* year)
 {
     *year = StatementRow{};
+    const StatementTerms& t = s->terms;
+    // On the calendar a year ends with December.
+    int length = t.firstMonth ? 12 - CalendarIndex(t, s->month + 1) % 12 : 12;
     StatementRow row;
     int months = 0;
-    while (months < 12 && NextStatementRow(s, &row)) {
+    while (months < length && NextStatementRow(s, &row)) {
         ++months;
         AddRow(year, row);
         year->balance = row.balance;
         year->unknown |= row.unknown & BalanceUnknown;
     }
-    year->month = (s->month + 11) / 12;
+    year->month = t.firstMonth ? t.firstYear + CalendarIndex(t, s->month) / 12
+                               : (s->month + 11) / 12;
     return months > 0;
 }
 
@@ -369,6 +429,7 @@ int StatementRows(const StatementTerms& terms, StatementRow* rows, Statement* s)
 
 enum Column {
     MonthColumn,
+    DateColumn,
     PaymentColumn,
     ExtraColumn,
     InterestColumn,
@@ -388,6 +449,8 @@ static Columns ColumnsOf(const StatementTerms& t)
 {
     Columns c = {};
     c.column[c.count++] = MonthColumn;
+    if (t.firstMonth && !t.byYear)
+        c.column[c.count++] = DateColumn;
     if (t.kind != InvestmentKind)
         c.column[c.count++] = PaymentColumn;
     if (HasExtras(t.extras))
@@ -410,6 +473,8 @@ const char* StatementColumnName(const StatementTerms& terms, int column)
     switch (ColumnsOf(terms).column[column]) {
     case MonthColumn:
         return terms.byYear ? "Year" : "Month";
+    case DateColumn:
+        return "Date";
     case PaymentColumn:
         return loan ? "Payment" : "Saving";
     case ExtraColumn:
@@ -423,18 +488,44 @@ const char* StatementColumnName(const StatementTerms& terms, int column)
     }
 }
 
-// The unknown bit of each column (the month's is always known).
-static const unsigned UnknownOf[] = {0, PaymentUnknown, ExtraUnknown, InterestUnknown,
+// The unknown bit of each column (the month's and the date's are always
+// known).
+static const unsigned UnknownOf[] = {0, 0, PaymentUnknown, ExtraUnknown, InterestUnknown,
                                      PrincipalUnknown, BalanceUnknown};
 
-// A cell's text with the given decimal mark: the user's in the list and
-// the copied text, the point in SYLK.
-static const char* MarkedCellText(const StatementTerms& t, const StatementRow& row, int column,
-                                  char mark)
+// A month's date on the calendar as the list shows it ("Oct 2025"), or in
+// SYLK as its serial number where a spreadsheet can hold the date (up to
+// the year 9999).
+static char DateBuffer[48];
+
+static const char* DateText(const StatementTerms& t, int payment, bool serial)
 {
+    int index = CalendarIndex(t, payment);
+    int year = t.firstYear + index / 12;
+    int month = index % 12 + 1;
+    if (serial && year <= 9999)
+        return CountText(DateSerial(year, month));
+    int length = 0;
+    for (const char* c = ShortMonths[month - 1]; *c; ++c)
+        DateBuffer[length++] = *c;
+    DateBuffer[length++] = ' ';
+    for (const char* c = CountText(year); *c; ++c)
+        DateBuffer[length++] = *c;
+    DateBuffer[length] = '\0';
+    return DateBuffer;
+}
+
+// A cell's text as the list and the copied text show it, or (sylk) as SYLK
+// writes it: a number with a point, a date as its serial number.
+static const char* TableCellText(const StatementTerms& t, const StatementRow& row, int column,
+                                 bool sylk)
+{
+    char mark = sylk ? '.' : DecimalMark();
     Column c = ColumnsOf(t).column[column];
     if (c == MonthColumn)
         return row.month ? CountText(row.month) : "Total";
+    if (c == DateColumn)
+        return row.month ? DateText(t, row.month, sylk) : "";
     if (c == BalanceColumn && t.kind == LoanKind && !row.month)
         return "";  // a total of balances means nothing
     if (row.unknown & UnknownOf[c])
@@ -455,7 +546,7 @@ static const char* MarkedCellText(const StatementTerms& t, const StatementRow& r
 
 const char* CellText(const StatementTerms& terms, const StatementRow& row, int column)
 {
-    return MarkedCellText(terms, row, column, DecimalMark());
+    return TableCellText(terms, row, column, false);
 }
 
 // Bounded text writing.
@@ -490,9 +581,10 @@ static bool IsNumberText(const char* text)
 // SYLK's number formats: pictures listed once after the opening record, by
 // their place in the list, and a cell's format record naming one (F: fixed,
 // with so many places, alignment as the sheet's default).
-constexpr const char* SylkPictures = "P;PGeneral\r\nP;P0\r\nP;P0.00\r\n";
+constexpr const char* SylkPictures = "P;PGeneral\r\nP;P0\r\nP;P0.00\r\nP;Pmmm yyyy\r\n";
 constexpr const char* WholeFormat = "F;P1;FF0G";
 constexpr const char* AmountFormat = "F;P2;FF2G";
+constexpr const char* DateFormat = "F;P3;FG0G";
 
 // One line of the table, or one row of SYLK records (row y of the sheet):
 // the column names (row null) or a row's cells.
@@ -508,7 +600,7 @@ static int WriteLine(const StatementTerms& t, const StatementRow* row, int form,
         --count;
     for (int c = 0; c < count; ++c) {
         const char* cell = !row ? StatementColumnName(t, c)
-                           : form == SylkTable ? MarkedCellText(t, *row, c, '.')
+                           : form == SylkTable ? TableCellText(t, *row, c, true)
                                                : CellText(t, *row, c);
         if (form == TabSeparatedTable) {
             if (c)
@@ -524,9 +616,12 @@ static int WriteLine(const StatementTerms& t, const StatementRow* row, int form,
             continue;
         bool number = IsNumberText(value);
         if (number) {
-            // The cell's format first: a month's or year's number whole, an
-            // amount with two places, as the list shows them.
-            out.Put(columns.column[c] == MonthColumn ? WholeFormat : AmountFormat);
+            // The cell's format first: a month's or year's number whole, a
+            // date as a month and year, an amount with two places, as the
+            // list shows them.
+            Column kind = columns.column[c];
+            out.Put(kind == MonthColumn ? WholeFormat : kind == DateColumn ? DateFormat
+                                                                           : AmountFormat);
             out.Put(";Y");
             out.Put(CountText(y));
             out.Put(";X");
@@ -679,6 +774,12 @@ void StatementHeading(const StatementTerms& terms, char* text)
         break;
     }
     PutExtras(out, terms.extras);
+    if (terms.firstMonth) {
+        out.Put("; first payment ");
+        out.Put(MonthName(terms.firstMonth));
+        out.Put(" ");
+        out.Put(CountText(terms.firstYear));
+    }
 }
 
 // The limit as an amount, the month the balance or worth reached it, and

@@ -56,7 +56,25 @@ struct StatementTerms {
     char rightText[FormatResultSize];
     StatementExtras extras;  // none unless set
     bool byYear;             // shown a row a year
+    int firstMonth;          // the first payment's month, 1 to 12, or 0: no dates
+    int firstYear;           // and its year, 1900 to 9999
 };
+
+// The user's month names, full and short ("October", "Oct"), for the dates
+// of a statement on the calendar; English until told. A name too long for
+// its room is cut.
+void UseMonthNames(const char* const full[12], const char* const abbreviated[12]);
+const char* MonthName(int month);  // 1 to 12
+
+// A year as the Schedule box reads its field: the first word, a whole
+// number, held to 1900...9999.
+int YearOfText(const char* text);
+
+// The serial number of a month's first day in the 1900 date system that
+// spreadsheets read from SYLK: 1 for 1 January 1900, which counts a 29
+// February 1900 that never was, so from March 1900 on it is the days since
+// 30 December 1899.
+long DateSerial(int year, int month);
 
 // The terms of a statement of a page of this kind, calculated in this
 // direction, from the months used and the texts the Interest Rate box and
@@ -124,7 +142,8 @@ void StartStatement(Statement* statement, const StatementTerms& terms);
 // The next month's row; false once the statement has ended.
 bool NextStatementRow(Statement* statement, StatementRow* row);
 // The next year's row, its months summed: twelve months, or what is left;
-// false once the statement has ended.
+// on the calendar the months of a calendar year, the first from the first
+// payment to December. False once the statement has ended.
 bool NextStatementYear(Statement* statement, StatementRow* row);
 // The total row, after the last month.
 void FinishStatement(const Statement& statement, StatementRow* total);
@@ -138,10 +157,12 @@ int StatementRows(const StatementTerms& terms, StatementRow* rows, Statement* en
 // Columns of a statement, their names, and the text of one cell (amounts
 // with the user's decimal mark; the total row says "Total" in its first
 // column and nothing where a total means nothing): a month's or a year's
-// number, a loan's payment or a saving, the extra where extras are set, the
-// interest, a loan's principal, and the balance or worth. Cell texts share
+// number (on the calendar, the year's own), the date of a month's payment
+// on the calendar ("Oct 2025"), a loan's payment or a saving, the extra
+// where extras are set, the interest, a loan's principal, and the balance
+// or worth. Cell texts share
 // one buffer, overwritten by the next call.
-constexpr int MaxStatementColumns = 6;
+constexpr int MaxStatementColumns = 7;
 int StatementColumns(const StatementTerms& terms);
 const char* StatementColumnName(const StatementTerms& terms, int column);
 const char* CellText(const StatementTerms& terms, const StatementRow& row, int column);

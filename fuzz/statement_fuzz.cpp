@@ -61,6 +61,12 @@ static StatementTerms Decode(const uint8_t* data, size_t size, size_t* position)
         terms.extras.onceMonth = 1 + static_cast<int>(Take(data, size, &at, 2) % months);
     }
     terms.byYear = extras & 4;
+    // On the calendar: a first payment in any month of a year the box takes.
+    int month = static_cast<int>(extras >> 3 & 15);
+    if (month >= 1 && month <= 12) {
+        terms.firstMonth = month;
+        terms.firstYear = 1900 + static_cast<int>(Take(data, size, &at, 2) % 8100);
+    }
     *position = at;
     return terms;
 }
@@ -142,7 +148,10 @@ static void CheckStatement(const StatementTerms& terms)
     yearly.byYear = true;
     Statement end;
     int count = StatementRows(yearly, years, &end);
-    if (count != (rows + 11) / 12 + 1)
+    // A year of the loan, or a calendar year from the first payment's.
+    int first = terms.firstMonth ? terms.firstMonth - 1 : 0;
+    int label = terms.firstMonth ? terms.firstYear : 1;
+    if (count != (first + rows - 1) / 12 + 2)
         Fail(terms, rows, "not a row for each year");
     Wide yearSums[4] = {};
     for (int y = 0; y < count - 1; ++y) {
@@ -150,7 +159,7 @@ static void CheckStatement(const StatementTerms& terms)
         yearSums[1] += static_cast<Wide>(years[y].interest);
         yearSums[2] += static_cast<Wide>(years[y].principal);
         yearSums[3] += static_cast<Wide>(years[y].extra);
-        if (years[y].month != y + 1)
+        if (years[y].month != label + y)
             Fail(terms, y + 1, "years out of order");
     }
     const StatementRow& yearTotal = years[count - 1];

@@ -84,5 +84,7 @@
 #define IDC_EXTRAONCE       1049
 #define IDC_EXTRAONCEMONTH  1050
 #define IDC_BYYEAR          1051
+#define IDC_FIRSTMONTH      1052
+#define IDC_FIRSTYEAR       1053
 
 #endif

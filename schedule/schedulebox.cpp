@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include "finance/statement.h"
 #include "finance/terms.h"
+#include "numtext/numtext.h"
 #include "panel/panel.h"
 #include "res/resource.h"
 #include "runtime/runtime.h"
@@ -27,6 +28,10 @@ constexpr int ExtraFields[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM, IDC_EXTRAONCE,
 constexpr int ExtraFieldCount = sizeof ExtraFields / sizeof ExtraFields[0];
 static char ExtraTexts[ExtraFieldCount][FieldTextSize] = {"", "1", "", "1"};
 static bool ByYear;
+// The first payment's month (0: none, the statement without dates) and the
+// year field's text, the current year until the box first opens.
+static int FirstMonth;
+static char FirstYearText[FieldTextSize];
 
 // Whether the list draws its rows from ShownRows when it shows them (a list
 // view with LVS_OWNERDATA: common controls 4.70 and later, found out at run
@@ -83,10 +88,10 @@ static void ShiftControl(HWND box, int id, int right, int down, int wider, int t
 // before it (the extras' fields side by side in two rows), and the two
 // buttons side by side at the bottom. Labels without an id move with the
 // field after them.
-constexpr int StackedControls[] = {IDC_SCHEDULEHEADING, IDC_EXTRAMONTHLY, IDC_EXTRAFROM,
-                                   IDC_BYYEAR,          IDC_EXTRAONCE,    IDC_EXTRAONCEMONTH,
-                                   IDC_SCHEDULELIST,    IDC_SCHEDULENOTE, IDC_SCHEDULECOPY,
-                                   IDOK};
+constexpr int StackedControls[] = {
+    IDC_SCHEDULEHEADING, IDC_EXTRAMONTHLY, IDC_EXTRAFROM,    IDC_BYYEAR,
+    IDC_EXTRAONCE,       IDC_EXTRAONCEMONTH, IDC_FIRSTMONTH, IDC_FIRSTYEAR,
+    IDC_SCHEDULELIST,    IDC_SCHEDULENOTE, IDC_SCHEDULECOPY, IDOK};
 
 // Whether a control is a label without an id.
 static bool IsLabel(HWND control)
@@ -500,9 +505,55 @@ static void ReadExtras(HWND box)
     for (int i = 0; i < ExtraFieldCount; ++i)
         GetDlgItemTextA(box, ExtraFields[i], ExtraTexts[i], FieldTextSize);
     ByYear = IsDlgButtonChecked(box, IDC_BYYEAR) == BST_CHECKED;
+    LRESULT month = SendDlgItemMessageA(box, IDC_FIRSTMONTH, CB_GETCURSEL, 0, 0);
+    FirstMonth = month >= 1 && month <= 12 ? static_cast<int>(month) : 0;
+    GetDlgItemTextA(box, IDC_FIRSTYEAR, FirstYearText, FieldTextSize);
     ShownTerms.extras = ExtrasOfTexts(ExtraTexts[0], ExtraTexts[1], ExtraTexts[2],
                                       ExtraTexts[3], ShownTerms.months);
     ShownTerms.byYear = ByYear;
+    ShownTerms.firstMonth = FirstMonth;
+    ShownTerms.firstYear = YearOfText(FirstYearText);
+}
+
+// The user's month names, asked of the system as the box opens: the full
+// ones for the first payment's list and the heading, the short ones for the
+// dates. A name the system does not give keeps the one the statement has.
+static void UseUserMonthNames()
+{
+    static char full[12][32];
+    static char abbreviated[12][32];
+    const char* fullNames[12];
+    const char* shortNames[12];
+    for (int m = 0; m < 12; ++m) {
+        lstrcpynA(full[m], MonthName(m + 1), sizeof full[m]);
+        GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SMONTHNAME1 + m, full[m], sizeof full[m]);
+        abbreviated[m][0] = '\0';
+        if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVMONTHNAME1 + m, abbreviated[m],
+                            sizeof abbreviated[m]))
+            lstrcpynA(abbreviated[m], full[m], 4);
+        fullNames[m] = full[m];
+        shortNames[m] = abbreviated[m];
+    }
+    UseMonthNames(fullNames, shortNames);
+}
+
+// The first payment's list: an empty item (no dates), then the months;
+// the month and year as they were left, or the current year at first.
+static void FillFirstPayment(HWND box)
+{
+    UseUserMonthNames();
+    HWND list = GetDlgItem(box, IDC_FIRSTMONTH);
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+    for (int m = 1; m <= 12; ++m)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(MonthName(m)));
+    SendMessageA(list, CB_SETCURSEL, FirstMonth, 0);
+    if (!FirstYearText[0]) {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        lstrcpynA(FirstYearText, FormatNumber(now.wYear, -1), FieldTextSize);
+    }
+    SetDlgItemTextA(box, IDC_FIRSTYEAR, FirstYearText);
 }
 
 // The statement with the extras and the view the fields hold: its rows, the
@@ -567,6 +618,7 @@ static void FillScheduleBox(HWND box)
     for (int i = 0; i < ExtraFieldCount; ++i)
         SetDlgItemTextA(box, ExtraFields[i], ExtraTexts[i]);
     CheckDlgButton(box, IDC_BYYEAR, ByYear ? BST_CHECKED : BST_UNCHECKED);
+    FillFirstPayment(box);
 
     ShownListRoom = MeasureListRoom(GetDlgItem(box, IDC_SCHEDULELIST));
     HWND list = ListThatDrawsRows(box);
@@ -730,9 +782,31 @@ static void OnByYear(HWND box, WORD code)
         ShowStatement(box, false);
 }
 
+static void OnFirstMonth(HWND box, WORD code)
+{
+    if (BoxReady && code == CBN_SELCHANGE)
+        ShowStatement(box, false);
+}
+
+// The year field follows as the extras' fields do; once left, it shows the
+// year used: a year from 1900 to 9999.
+static void OnFirstYear(HWND box, WORD code)
+{
+    if (!BoxReady)
+        return;
+    if (code == EN_CHANGE) {
+        ShowStatement(box, false);
+    } else if (code == EN_KILLFOCUS) {
+        char used[FieldTextSize];
+        lstrcpynA(used, FormatNumber(ShownTerms.firstYear, -1), sizeof used);
+        if (lstrcmpA(used, FirstYearText) != 0)
+            SetDlgItemTextA(box, IDC_FIRSTYEAR, used);
+    }
+}
+
 // Copy copies; Close, Enter, Esc and the close button close the box; the
-// extras' fields and the view by year change the statement. Every command
-// is answered.
+// extras' fields, the view by year and the first payment change the
+// statement. Every command is answered.
 static INT_PTR OnScheduleCommand(HWND box, WORD id, WORD code)
 {
     switch (id) {
@@ -751,6 +825,12 @@ static INT_PTR OnScheduleCommand(HWND box, WORD id, WORD code)
         break;
     case IDC_BYYEAR:
         OnByYear(box, code);
+        break;
+    case IDC_FIRSTMONTH:
+        OnFirstMonth(box, code);
+        break;
+    case IDC_FIRSTYEAR:
+        OnFirstYear(box, code);
         break;
     default:
         break;

@@ -820,6 +820,124 @@ static void CheckYearExample()
     CheckYears(terms, "30 months by year");
 }
 
+// The statement on the calendar. Serial numbers of months' first days, as
+// worked out by hand (and as a spreadsheet shows them); a year as the box
+// reads its field.
+static void CheckDates()
+{
+    struct Serial {
+        int year, month;
+        long serial;
+    };
+    const Serial serials[] = {{1900, 1, 1},       {1900, 2, 32},       {1900, 3, 61},
+                              {1900, 12, 336},    {2000, 1, 36526},    {2024, 1, 45292},
+                              {2025, 10, 45931},  {2026, 2, 46054},    {2125, 12, 82516},
+                              {9999, 12, 2958435}};
+    for (const Serial& d : serials)
+        CHECK_INT(DateSerial(d.year, d.month), d.serial, "date serial");
+    struct Year {
+        const char* text;
+        int year;
+    };
+    const Year years[] = {{"2025", 2025}, {"", 1900},        {"12", 1900},
+                          {"99999", 9999}, {"2030 AD", 2030}, {"-2026.7", 2026}};
+    for (const Year& y : years)
+        CHECK_INT(YearOfText(y.text), y.year, y.text);
+}
+
+// A statement whose first payment is in a month of a year: each month's
+// date, the calendar years (the first from the first payment to December,
+// the last up to the last payment), summed from the month rows by the
+// rules and adding up to the total; the Date column in the copied text and
+// SYLK; the heading.
+static void CheckCalendar(int months, int first, int year, const char* what)
+{
+    StatementTerms terms = TermsOfPage(LoanKind, LeftToRight, months, "8.00", "80000.00",
+                                       "587.01");
+    terms.firstMonth = first;
+    terms.firstYear = year;
+    static ExpectedRow expected[1200];
+    ExpectedRow total;
+    int count = ExpectStatement(terms, expected, &total);
+    static StatementRow rows[MaxStatementRows];
+    Statement s;
+    CHECK_INT(StatementRows(terms, rows, &s), count + 1, what);
+    static const char* const shortNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int m = 0; m < count; m += 37) {
+        char date[16];
+        snprintf(date, sizeof date, "%s %d", shortNames[(first - 1 + m) % 12],
+                 year + (first - 1 + m) / 12);
+        CHECK_TEXT(CellText(terms, rows[m], 1), date, what);
+    }
+    CHECK_TEXT(CellText(terms, rows[count], 1), "", what);
+
+    terms.byYear = true;
+    int groups = StatementRows(terms, rows, &s);
+    int m = 0;
+    for (int g = 0; g < groups - 1; ++g) {
+        ExpectedRow sum = {};
+        int calendarYear = year + (first - 1 + m) / 12;
+        for (; m < count && year + (first - 1 + m) / 12 == calendarYear; ++m) {
+            sum.payment += expected[m].payment;
+            sum.interest += expected[m].interest;
+            sum.principal += expected[m].principal;
+            sum.balance = expected[m].balance;
+        }
+        CHECK_INT(rows[g].month, calendarYear, what);
+        CHECK(SameRow(terms, rows[g], sum));
+    }
+    CHECK_INT(m, count, what);
+    CHECK(SameRow(terms, rows[groups - 1], total) && rows[groups - 1].month == 0);
+}
+
+static void CheckCalendars()
+{
+    CheckDates();
+    // The worked example with its first payment in October 2025: three
+    // payments in 2025, 1598.93 of interest; 6362.40 in 2026.
+    StatementTerms terms = TermsOfPage(LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01");
+    terms.firstMonth = 10;
+    terms.firstYear = 2025;
+    terms.byYear = true;
+    static StatementRow rows[MaxStatementRows];
+    Statement s;
+    CHECK_INT(StatementRows(terms, rows, &s), 32, "31 calendar years");
+    char line[StatementLineSize];
+    StatementLine(terms, rows[0], line);
+    CHECK_TEXT(line, "2025\t1761.03\t1598.93\t162.10\t79837.90\r\n", "2025");
+    CHECK_TEXT(CellText(terms, rows[1], 2), "6362.40", "2026");
+    StatementLine(terms, rows[30], line);
+    CHECK_TEXT(line, "2055\t5285.79\t172.04\t5113.75\t0.00\r\n", "2055");
+    char text[StatementTextSize];
+    StatementHeading(terms, text);
+    CHECK_TEXT(text,
+               "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month; first "
+               "payment October 2025",
+               "heading on the calendar");
+    // The monthly view: the Date column after the month, as the list shows
+    // it in the text and as a date in SYLK; the total leaves it empty.
+    terms.byYear = false;
+    terms.months = 4;
+    static char table[8192];
+    StatementTable(terms, TabSeparatedTable, table);
+    CHECK(strstr(table, "Month\tDate\tPayment\tInterest\tPrincipal\tBalance\r\n"
+                        "1\tOct 2025\t") != nullptr);
+    CHECK(strstr(table, "\r\n4\tJan 2026\t") != nullptr);
+    CHECK(strstr(table, "\r\nTotal\t\t") != nullptr);
+    StatementTable(terms, SylkTable, table);
+    CHECK(strstr(table, "P;Pmmm yyyy\r\n") != nullptr);
+    CHECK(strstr(table, "F;P3;FG0G;Y3;X2\r\nC;Y3;X2;K45931\r\n") != nullptr);
+    CHECK(strstr(table, "C;Y6;X2;K46023\r\n") != nullptr);
+    CHECK(!strstr(table, "Y7;X2"));
+
+    CheckCalendar(360, 1, 2026, "first payment in January");
+    CheckCalendar(360, 12, 2025, "first payment in December");
+    CheckCalendar(30, 10, 2025, "ending in March");
+    CheckCalendar(1200, 1, 2026, "1200 months to 2125");
+    CheckCalendar(1200, 7, 9950, "past the year 9999");
+}
+
 // The worked example's three ties of exactly half a cent, each rounded up.
 static void CheckWorkedTies()
 {
@@ -890,7 +1008,7 @@ static void CheckStatementTexts()
     CHECK(size <= sizeof sylk);
     CHECK_INT(StatementTable(terms, SylkTable, sylk), size, "SYLK size");
     CHECK_INT(strlen(sylk) + 1, size, "SYLK size written");
-    const char* opening = "ID;PLedgerly\r\nP;PGeneral\r\nP;P0\r\nP;P0.00\r\n"
+    const char* opening = "ID;PLedgerly\r\nP;PGeneral\r\nP;P0\r\nP;P0.00\r\nP;Pmmm yyyy\r\n"
                           "C;Y1;X1;K\"Loan of 100.00 at 12.00 % over 3 months, paying 34.00 a "
                           "month\"\r\nC;Y2;X1;K\"Month\"\r\n";
     CHECK(strncmp(sylk, opening, strlen(opening)) == 0);
@@ -970,6 +1088,7 @@ int main(int argc, char** argv)
         CheckYears(terms, t.what);
     }
     CheckYearExample();
+    CheckCalendars();
     CheckWorkedTies();
     CheckStatementTexts();
     CheckCommaTexts();

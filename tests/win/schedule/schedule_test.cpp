@@ -153,6 +153,17 @@ static void CheckSylk(HWND box, HWND list)
             lstrcpynA(cell, HeadingText(box), sizeof cell);
         else
             ListCell(list, y - 3, x - 1, cell, sizeof cell);
+        // A date ("Oct 2025") is the serial number of its month's first day.
+        char column[16];
+        ListCell(list, -1, x - 1, column, sizeof column);
+        char month[8] = "";
+        int year = 0;
+        if (y > 2 && strcmp(column, "Date") == 0 && sscanf(cell, "%7s %d", month, &year) == 2) {
+            const char* names = "JanFebMarAprMayJunJulAugSepOctNovDec";
+            const char* at = strstr(names, month);
+            if (at && year <= 9999)
+                wsprintfA(cell, "%ld", DateSerial(year, static_cast<int>(at - names) / 3 + 1));
+        }
         // SYLK writes a number with a point, whatever mark the list shows.
         char point[64];
         lstrcpynA(point, cell, sizeof point);
@@ -411,6 +422,60 @@ static void CheckCopied(HWND box, HWND list, const char* what)
     CheckSylk(box, list);
 }
 
+// The first payment chosen from its list, as a user's choice notifies the box.
+static void ChooseFirstMonth(HWND box, int month)
+{
+    HWND list = GetDlgItem(box, IDC_FIRSTMONTH);
+    SendMessageA(list, CB_SETCURSEL, month, 0);
+    SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FIRSTMONTH, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+// The statement on the calendar: the list of months and the year field as
+// they start, a month chosen (the Date column, the heading), the calendar
+// years, a year out of range written back as the nearest, and the copied
+// text and SYLK following the list.
+static void CheckCalendar(HWND box, HWND list)
+{
+    Type(box, IDC_EXTRAONCE, "");
+    HWND months = GetDlgItem(box, IDC_FIRSTMONTH);
+    CHECK_INT(SendMessageA(months, CB_GETCOUNT, 0, 0), 13, "an empty item and twelve months");
+    CHECK_INT(SendMessageA(months, CB_GETCURSEL, 0, 0), 0, "no first payment at first");
+    char name[32] = "";
+    SendMessageA(months, CB_GETLBTEXT, 10, reinterpret_cast<LPARAM>(name));
+    CHECK_TEXT(name, "October", "the tenth month");
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    CHECK_INT(atoi(ItemText(box, IDC_FIRSTYEAR)), now.wYear, "the current year at first");
+    CHECK_TEXT(CellOf(list, -1, 1), "Payment", "no dates without a first payment");
+
+    ChooseFirstMonth(box, 10);
+    Type(box, IDC_FIRSTYEAR, "2025");
+    CHECK_TEXT(CellOf(list, -1, 1), "Date", "the Date column");
+    CHECK_TEXT(CellOf(list, 0, 1), "Oct 2025", "the first payment's date");
+    CHECK_TEXT(CellOf(list, 3, 1), "Jan 2026", "the fourth payment's date");
+    CHECK_TEXT(HeadingText(box),
+               "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month; first payment "
+               "October 2025",
+               "heading with the first payment");
+    CheckCopied(box, list, "copied with dates");
+    SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 32, "31 calendar years and the total");
+    CHECK_TEXT(CellOf(list, 0, 0), "2025", "the first calendar year");
+    CHECK_TEXT(CellOf(list, 0, 2), "1598.93", "the interest of 2025");
+    CHECK_TEXT(CellOf(list, 1, 2), "6362.40", "the interest of 2026");
+    CheckCopied(box, list, "copied by calendar year");
+    SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
+
+    SetFocus(GetDlgItem(box, IDC_FIRSTYEAR));
+    Type(box, IDC_FIRSTYEAR, "12");
+    CHECK_TEXT(CellOf(list, 0, 1), "Oct 1900", "a year read as the nearest");
+    SetFocus(list);
+    CHECK_TEXT(ItemText(box, IDC_FIRSTYEAR), "1900", "the year written back once left");
+    Type(box, IDC_FIRSTYEAR, "2025");
+    Type(box, IDC_EXTRAONCE, "5000");
+}
+
 static void InspectExtras(HWND box)
 {
     ++ScheduleInspections;
@@ -465,14 +530,17 @@ static void InspectExtras(HWND box)
     CHECK_TEXT(ItemText(box, IDC_EXTRAONCEMONTH), "360", "a month held to the term");
     Type(box, IDC_EXTRAONCEMONTH, "12");
 
+    CheckCalendar(box, list);
+
     // Tab in reading order, from the first field round to it again; Alt
     // and a letter to a field, and to the check box, which it clicks.
-    const int order[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM, IDC_BYYEAR, IDC_EXTRAONCE,
-                         IDC_EXTRAONCEMONTH, IDC_SCHEDULELIST, IDC_SCHEDULECOPY, IDOK,
-                         IDC_EXTRAMONTHLY};
-    for (int i = 0; i + 1 < 9; ++i)
+    const int order[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM,    IDC_BYYEAR,       IDC_EXTRAONCE,
+                         IDC_EXTRAONCEMONTH, IDC_FIRSTMONTH, IDC_FIRSTYEAR,    IDC_SCHEDULELIST,
+                         IDC_SCHEDULECOPY,   IDOK,           IDC_EXTRAMONTHLY};
+    for (int i = 0; i + 1 < 11; ++i)
         CHECK_INT(GetDlgCtrlID(GetNextDlgTabItem(box, GetDlgItem(box, order[i]), FALSE)),
                   order[i + 1], "Tab order");
+    CHECK(AltLetter(box, 'f') == GetDlgItem(box, IDC_FIRSTMONTH));
     CHECK(AltLetter(box, 'o') == GetDlgItem(box, IDC_EXTRAONCE));
     CHECK(AltLetter(box, 'x') == GetDlgItem(box, IDC_EXTRAMONTHLY));
     AltLetter(box, 'y');
@@ -484,6 +552,10 @@ static void InspectExtras(HWND box)
 static void InspectExtrasKept(HWND box)
 {
     ++ScheduleInspections;
+    CHECK_INT(SendDlgItemMessageA(box, IDC_FIRSTMONTH, CB_GETCURSEL, 0, 0), 10,
+              "kept: the first payment's month");
+    CHECK_TEXT(ItemText(box, IDC_FIRSTYEAR), "2025", "kept: its year");
+    ChooseFirstMonth(box, 0);
     CHECK_TEXT(ItemText(box, IDC_EXTRAMONTHLY), "", "kept: no monthly extra");
     CHECK_TEXT(ItemText(box, IDC_EXTRAONCE), "5000.00", "kept: the one-off, as written back");
     CHECK_TEXT(ItemText(box, IDC_EXTRAONCEMONTH), "12", "kept: its month");

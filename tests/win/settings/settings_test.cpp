@@ -553,6 +553,17 @@ static void InspectSchedule(HWND box)
         ReportFit(need.bottom, inner.bottom, control, text, "text fits down");
         ReportFit(need.right, inner.right, control, text, "every line fits across");
     }
+    // Every month of the first payment's list whole in the closed list,
+    // beside its button.
+    HWND months = GetDlgItem(box, IDC_FIRSTMONTH);
+    RECT monthsRect;
+    GetClientRect(months, &monthsRect);
+    for (int m = 1; m <= 12; ++m) {
+        char name[32] = "";
+        SendMessageA(months, CB_GETLBTEXT, m, reinterpret_cast<LPARAM>(name));
+        ReportFit(TextExtent(months, name).cx + GetSystemMetrics(SM_CXVSCROLL) + 6,
+                  monthsRect.right, months, name, "month fits the first payment's list");
+    }
     const int buttons[] = {IDC_SCHEDULECOPY, IDOK};
     for (int id : buttons) {
         HWND button = GetDlgItem(box, id);
