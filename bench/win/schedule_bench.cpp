@@ -4,8 +4,8 @@
 // windows, in this process; each opening is closed at once from there.
 // Then the time the list takes to follow a change of the extras: from the
 // field's new text to the list painted again, with the list drawing its rows
-// from the statement and with the list filled cell by cell (as with the
-// common controls 4.00).
+// from the statement (without and with dates) and with the list filled cell
+// by cell (as with the common controls 4.00).
 // Usage: schedule_bench [runs]
 #include <stdlib.h>
 
@@ -33,11 +33,24 @@ static double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
            static_cast<double>(frequency.QuadPart);
 }
 
+// With the first payment chosen, the statement on the calendar: a column
+// of dates more.
+static int FirstMonth;
+
+static void ChooseFirstMonth(HWND box, int month)
+{
+    HWND months = GetDlgItem(box, IDC_FIRSTMONTH);
+    SendMessageA(months, CB_SETCURSEL, month, 0);
+    SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FIRSTMONTH, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(months));
+}
+
 // Each run types another monthly extra and waits for the list painted.
 static void TimeChanges(HWND box)
 {
     HWND field = GetDlgItem(box, IDC_EXTRAMONTHLY);
     HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    ChooseFirstMonth(box, FirstMonth);
     for (int r = -1; r < Runs; ++r) {
         char text[16];
         wsprintfA(text, "%d", 10 + (r + 1) % 2 * 90);
@@ -50,6 +63,7 @@ static void TimeChanges(HWND box)
             ChangeTimes[r] = Milliseconds(start, end);
     }
     SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    ChooseFirstMonth(box, 0);
 }
 
 static LRESULT CALLBACK WatchIdle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -129,6 +143,9 @@ int main(int argc, char** argv)
     // The loan again, its extras changed while the box is open.
     SelectTab(0);
     ReportChanges("drawing its rows:");
+    FirstMonth = 10;
+    ReportChanges("drawing dated rows:");
+    FirstMonth = 0;
     FillScheduleListPlainly(true);
     ReportChanges("filled cell by cell:");
     FillScheduleListPlainly(false);
