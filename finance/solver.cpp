@@ -108,8 +108,9 @@ static int Pose(const SolveInput& input, Problem* p)
 
 // The output field's text at these terms against the target, compared as
 // numbers: -1 below it, 0 on it, 1 above. Both are amounts as a page writes
-// them, with the mark in the same place where they are as long; a text that
-// is no amount ("Value is too large") lies above every target.
+// them, so the longer is the larger, and of two as long the first digit that
+// differs decides; a text that is no amount ("Value is too large") lies
+// above every target.
 static int CompareShown(const Problem& p, int months, double rate)
 {
     const char* shown = PageResultText(p.kind, p.direction, p.amount, months, rate,
