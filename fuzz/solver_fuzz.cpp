@@ -153,12 +153,11 @@ static void CheckRate(const Case& c, int months, double rate)
 static void Goal(const char* text, char* goal)
 {
     snprintf(goal, FormatResultSize, "%s", text);
-    if (AmountDigits(text) && strlen(text) < FormatResultSize)
+    if (AmountDigits(text))
         return;
-    char copy[FormatResultSize];
-    snprintf(copy, sizeof copy, "%s", text);
-    double value = ParseNumber(copy, ParseUnsigned);
-    snprintf(goal, FormatResultSize, "%s", FormatNumber(value > __DBL_MAX__ ? __DBL_MAX__ : value, 2));
+    double value = ParseNumber(goal, ParseUnsigned);
+    value = value > __DBL_MAX__ ? __DBL_MAX__ : value;
+    snprintf(goal, FormatResultSize, "%s", FormatNumber(value, 2));
 }
 
 // Calculating at a rate the box shows and then solving for the rate with

@@ -105,7 +105,8 @@ static const char* DecimalText(Quad rate, int places)
 
 static bool Gives(const Exact& e, int months, Quad rate)
 {
-    return rate >= static_cast<Quad>(1) / 10 && rate <= 1000 && ExactCents(e, months, rate) == e.goal;
+    return rate >= static_cast<Quad>(1) / 10 && rate <= 1000 &&
+           ExactCents(e, months, rate) == e.goal;
 }
 
 // The rate text the box should show, found on exact values: the box's own

@@ -322,8 +322,6 @@ constexpr Solve Solves[] = {
     // The target is not capped like an amount: a result can pass the cap.
     {Investment, IDM_SOLVEMONTHS, L, "12", "100", "1000", "25000000000", "213", "100.00",
      "1000.00", "25370477033.75", nullptr},
-    {Loan, IDM_SOLVERATE, R, "2", "7.80", "19389142043.32", "10000000000", "2", "25.11741",
-     "19389142043.32", "10000000000.00", nullptr},
     // The whole field, past the 29 characters an amount is read with.
     {Investment, IDM_SOLVERATE, L, "1200", "7.80", "1000",
      "518235919421682850000000000000000000000000000.00", "1200", "100.00", "1000.00",
@@ -332,9 +330,6 @@ constexpr Solve Solves[] = {
     // rate it was calculated at, 0.1000246914, gives it, and one near it is found.
     {Loan, IDM_SOLVERATE, R, "1", "0.1000246914", "9999166530.37", "10000000000", "1", nullptr,
      "9999166530.37", "10000000000.00", nullptr},
-    // Over one month a saving's worth is the saving at every rate: it stays.
-    {Saving, IDM_SOLVERATE, L, "1", "7.80", "100", "100", "1", "7.80", "100.00", "100.00",
-     nullptr},
     {Investment, IDM_SOLVERATE, R, "120", "1", "1", "2", "120", "6.95", "1.00", "2.00",
      nullptr},
     // The nearest term, and why it does not reach the target.
