@@ -11,6 +11,7 @@
 #include "finance/formulas.h"
 #include "finance/solver.h"
 #include "finance/terms.h"
+#include "numtext/numtext.h"
 
 // One solve: the page, the command, the fields' amounts as read, the terms.
 struct SweepCase {
@@ -52,7 +53,9 @@ inline SweepCase RandomCase(int unknown)
 
 inline void Solve(const SweepCase& c)
 {
-    SolveInput input = {c.kind, c.direction, c.amount, c.target};
+    char target[FormatResultSize];
+    snprintf(target, sizeof target, "%s", FormatNumber(c.target, 2));
+    SolveInput input = {c.kind, c.direction, c.amount, target};
     int months = c.months;
     double rate = c.rate;
     if (c.unknown == SolveForMonths)

@@ -16,16 +16,17 @@ struct Moves {
 // Both solvers rely on this table: each page's result moves with the term,
 // and with the rate, always the same way over the whole range of both, in
 // the double-precision result and so in the cents shown (checked natively
-// for every month count and across the range of rates). By kind, then
-// LeftToRight and RightToLeft.
+// for every month count and across the range of rates), but for the last
+// bits of a large result from one rate of ten places to the next (ExactRate).
+// By kind, then LeftToRight and RightToLeft.
 static const Moves MovesOfPage[PageKindCount][2] = {
     {{false, true}, {true, false}},  // loan -> payment; payment -> loan
     {{true, true}, {false, false}},  // present worth -> future worth; and back
     {{true, true}, {false, false}},  // monthly saving -> future worth; and back
 };
 
-// A solve under way: the page, x and the target as their fields show them,
-// and the target in cents.
+// A solve under way: the page, x as its field shows it, and the target as
+// its field shows it: its text (goal) and its value.
 struct Problem {
     int kind;
     int direction;
@@ -33,12 +34,61 @@ struct Problem {
     Moves moves;
     double amount;
     double target;
-    long long goal;
+    char goal[FormatResultSize];
 };
 
 static const Moves& MovesOf(int kind, int direction)
 {
     return MovesOfPage[kind][direction == LeftToRight ? 0 : 1];
+}
+
+static bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether a text is an amount as a page writes it: whole digits without a
+// leading zero (but a lone one), the decimal mark and two places.
+static bool IsAmountText(const char* text)
+{
+    int whole = 0;
+    while (IsDigit(text[whole]))
+        ++whole;
+    if (whole == 0 || (whole > 1 && text[0] == '0'))
+        return false;
+    const char* rest = text + whole;
+    return rest[0] == DecimalMark() && IsDigit(rest[1]) && IsDigit(rest[2]) && !rest[3];
+}
+
+static void CopyText(char* to, const char* from)
+{
+    int i = 0;
+    for (; from[i] && i < FormatResultSize - 1; ++i)
+        to[i] = from[i];
+    to[i] = '\0';
+}
+
+// Reads a copy of a text, which parsing rewrites.
+static double ReadText(const char* text)
+{
+    char copy[FormatResultSize];
+    CopyText(copy, text);
+    return ParseNumber(copy, ParseUnsigned);
+}
+
+// The target as its field shows it, not capped: a result can be larger than
+// any input. A text as a page writes it is kept as it is: read as a double,
+// one of more than 16 digits can come back another number in its last
+// digits. Any other text is taken as a calculation would write it back;
+// one beyond every double as the largest. Returns its value.
+static double TakeTarget(const char* shown, char* goal)
+{
+    CopyText(goal, shown);
+    if (!IsAmountText(goal)) {
+        double value = ReadText(goal);
+        CopyText(goal, FormatNumber(value > __DBL_MAX__ ? __DBL_MAX__ : value, 2));
+    }
+    return ReadText(goal);
 }
 
 // Takes the amounts as their fields show them; Solved where both are given,
@@ -50,25 +100,35 @@ static int Pose(const SolveInput& input, Problem* p)
     p->formula = PageFormula(input.kind, input.direction);
     p->moves = MovesOf(input.kind, input.direction);
     p->amount = FieldAmount(input.amount);
-    p->target = FieldAmount(input.target);
+    p->target = TakeTarget(input.target, p->goal);
     if (p->amount == 0 || p->target == 0)
         return p->amount != 0 ? TargetMissing : p->target != 0 ? AmountMissing : BothMissing;
-    p->goal = 0;
-    ParseCents(FormatNumber(p->target, 2), &p->goal);  // any capped amount reads
     return Solved;
 }
 
-// The output field's text at these terms against the target, in cents: -1
-// below it, 0 on it, 1 above. A text that is no amount in cents ("Value is
-// too large", or 10^13 and more) lies above every target.
+// The output field's text at these terms against the target, compared as
+// numbers: -1 below it, 0 on it, 1 above. Both are amounts as a page writes
+// them, so the longer is the larger, and of two as long the first digit that
+// differs decides; a text that is no amount ("Value is too large") lies
+// above every target.
 static int CompareShown(const Problem& p, int months, double rate)
 {
-    long long cents = 0;
     const char* shown = PageResultText(p.kind, p.direction, p.amount, months, rate,
                                        MonthlyRateOf(rate));
-    if (!ParseCents(shown, &cents))
+    if (!IsAmountText(shown))
         return 1;
-    return cents < p.goal ? -1 : cents > p.goal ? 1 : 0;
+    int shownLength = 0, goalLength = 0;
+    while (shown[shownLength])
+        ++shownLength;
+    while (p.goal[goalLength])
+        ++goalLength;
+    if (shownLength != goalLength)
+        return shownLength < goalLength ? -1 : 1;
+    for (int i = 0; i < shownLength; ++i) {
+        if (shown[i] != p.goal[i])
+            return shown[i] < p.goal[i] ? -1 : 1;
+    }
+    return 0;
 }
 
 static bool Reaches(const Problem& p, int months, double rate)
@@ -104,6 +164,12 @@ int SolveMonths(const SolveInput& input, double annualRate, int* months)
     return Reaches(p, high, annualRate) ? Solved : NoTermReaches;
 }
 
+// Whether the output field at these terms shows the target.
+static bool Gives(const Problem& p, int months, double rate)
+{
+    return CompareShown(p, months, rate) == 0;
+}
+
 // Whether a rate lies below the exact rate: its result, in double precision,
 // falls short of the target (below it for a result that rises with the rate,
 // above it for one that falls).
@@ -114,10 +180,14 @@ static bool ShortOf(const Problem& p, int months, double rate)
 }
 
 // The rate at which the result meets the target, between the bounds, where
-// the lower falls short and the upper does not. The result moves one way
-// with the rate (MovesOfPage), so the rates short of the target lie below
-// it, the others above, and bisection closes in on it down to two
-// neighbouring doubles.
+// the lower falls short and the upper does not: bisection closes in on it
+// down to two neighbouring doubles. In exact arithmetic the result moves one
+// way with the rate (MovesOfPage), so the rates short of the target lie below
+// it, the others above. In double precision a result's last bits do not: a
+// large one at a low rate over a few months (10^10 over 1 to 4 months at
+// 0.1 %) goes up and down by a few cents from one rate of ten places to the
+// next, and the bisection finds one of the rates where it crosses the
+// target.
 static double ExactRate(const Problem& p, int months)
 {
     double low = MinRate;
@@ -133,33 +203,109 @@ static double ExactRate(const Problem& p, int months)
     }
 }
 
-// Of the two rates with the given places nearest the exact rate, the one
-// that gives the target, the nearer if both do, with the fewest places;
-// the exact rate to ten places where no such rate gives it.
-static int FewestPlaces(const Problem& p, int months, double exact, double* rate)
+// How unsteady a result's last bits are, at most, as a part of it (see
+// ExactRate). Each rounding adds at most u = 2^-53: the growth (1 + i)^n
+// takes n + 1 of them, and its difference from 1, which every formula but
+// the investment's has, takes them as a part of that difference, at least
+// n i; four more operations follow. Over one month at 0.1 % that is 2.6
+// parts in 10^12, as much as measured.
+constexpr double RoundingUnit = 1.1102230246251565e-16;
+
+static double Unsteadiness(int months, double rate)
 {
-    double step = 0.01;
-    for (int places = RateMinPlaces; places <= RatePlaces; ++places, step /= 10) {
-        double nearest = RateWithPlaces(exact, places);
-        if (CompareShown(p, months, nearest) == 0) {
-            *rate = nearest;
-            return Solved;
-        }
-        double other = RateWithPlaces(nearest <= exact ? nearest + step : nearest - step, places);
-        if (CompareShown(p, months, other) == 0) {
-            *rate = other;
-            return Solved;
-        }
-    }
-    *rate = RateUsed(exact);
-    return NoRateGivesExactly;
+    double n = months;
+    return RoundingUnit * ((n + 1) * (1 + 1 / (n * MonthlyRateOf(rate))) + 4);
 }
 
-// A bound of the rates, and whether it gives the target itself.
-static int AtBound(const Problem& p, int months, double bound, double* rate)
+// How far from the exact rate, at most, a rate that gives the target is
+// looked for, in steps of the tenth place. The rates that show the target
+// lie around the exact rate within as many steps as it takes to move the
+// exact result by twice the unsteadiness and half a cent: with 10^10 at
+// most 120, over 2 months at 0.1 % (a monthly saving for a future worth;
+// a loan over one month 70). The farthest found in 6 million rates tried
+// there was 37.
+constexpr double Reach = 160 * 1e-10;
+
+// How far a result lies from the target, in units of the room a result at
+// a rate a few units in its last place from one that gives the target may
+// take: half a cent, and four times the unsteadiness (two rates' worth,
+// twice over), which also covers the 17 digits a long result is shown with
+// and the target's own last bits. Up to 1 such a rate may give the target.
+// Past 2, where the result moves away from the target as the rate moves
+// away from the exact rate, no rate further on gives it: the unsteadiness
+// cannot bring it back. No number at all lies beyond every room.
+constexpr double HalfCent = 0.005;
+
+static double Distance(const Problem& p, int months, double rate, double unsteadiness)
 {
-    *rate = RateUsed(bound);
-    return CompareShown(p, months, *rate) == 0 ? Solved : NoRateReaches;
+    double off = p.formula(p.amount, months, rate, MonthlyRateOf(rate)) - p.target;
+    double distance = (off < 0 ? -off : off) / (HalfCent + p.target * 4 * unsteadiness);
+    return distance <= 2 ? distance : 3;
+}
+
+// The rate with the fewest places that gives the target, the nearest to the
+// exact rate of those: at each number of places the nearest such rate, then
+// the others outward, nearer first, each way until the result has moved too
+// far from the target, within Reach or a step of the places. Where none
+// does, false. Those others are worked out in double precision first, and
+// their text made and read back as the box's rate only where their result
+// lies near the target.
+//
+// A step of the places keeps the nearest rate on the other side of the
+// exact rate among those tried at every number of places. It gives the
+// target where the nearest does not only where the exact rate lies about
+// midway between the two and the result bends across the cent: a future
+// worth of 238.36 in 1128 months has a present worth of 1.07 at 5.77 %,
+// not at 5.76 %, the nearer to the exact 5.7649990 %. Once in 2 million
+// solves of random amounts, terms and rates of two places; without it the
+// answer there would have a third place.
+static bool FewestPlaces(const Problem& p, int months, double exact, double* rate)
+{
+    double unsteadiness = Unsteadiness(months, exact);
+    double step = 0.01;
+    for (int places = RateMinPlaces; places <= RatePlaces; ++places, step /= 10) {
+        double reach = step > Reach ? step : Reach;
+        double nearest = RateWithPlaces(exact, places);
+        if (Gives(p, months, nearest)) {
+            *rate = nearest;
+            return true;
+        }
+        int below = 1, above = 1;  // the next steps from the nearest each way
+        bool downOpen = true, upOpen = true;
+        for (;;) {
+            double lower = nearest - below * step;
+            double higher = nearest + above * step;
+            downOpen = downOpen && lower > MinRate - step / 2 && exact - lower <= reach;
+            upOpen = upOpen && higher < MaxRate + step / 2 && higher - exact <= reach;
+            if (!downOpen && !upOpen)
+                break;
+            bool down = downOpen && (!upOpen || exact - lower <= higher - exact);
+            double candidate = down ? lower : higher;
+            double distance = Distance(p, months, candidate, unsteadiness);
+            if (distance <= 1) {
+                candidate = RateWithPlaces(candidate, places);
+                if (Gives(p, months, candidate)) {
+                    *rate = candidate;
+                    return true;
+                }
+            }
+            if (down) {
+                ++below;
+                downOpen = distance <= 2;
+            } else {
+                ++above;
+                upOpen = distance <= 2;
+            }
+        }
+    }
+    return false;
+}
+
+// Over one month a saving's future worth is the saving itself, and the
+// saving for a future worth the worth itself: every rate gives the same.
+static bool RateChangesNothing(const Problem& p, int months)
+{
+    return p.kind == SavingKind && months == 1;
 }
 
 int SolveRate(const SolveInput& input, int months, double* annualRate)
@@ -168,11 +314,29 @@ int SolveRate(const SolveInput& input, int months, double* annualRate)
     int posed = Pose(input, &p);
     if (posed != Solved)
         return posed;
-    if (!ShortOf(p, months, MinRate))
-        return AtBound(p, months, MinRate, annualRate);  // met at the lowest rate or below
-    if (ShortOf(p, months, MaxRate))
-        return AtBound(p, months, MaxRate, annualRate);  // beyond the highest
-    return FewestPlaces(p, months, ExactRate(p, months), annualRate);
+    double kept = *annualRate;
+    bool any = RateChangesNothing(p, months);
+    if (any && Gives(p, months, kept))
+        return Solved;  // the rate the box shows stays
+    // Where the lowest rate's result reaches the target already, or the
+    // highest's falls short, the target lies beyond them, unless a rate near
+    // them gives it after all.
+    double exact;
+    int outcome;
+    if (!ShortOf(p, months, MinRate)) {
+        exact = MinRate;
+        outcome = NoRateReaches;
+    } else if (ShortOf(p, months, MaxRate)) {
+        exact = MaxRate;
+        outcome = NoRateReaches;
+    } else {
+        exact = ExactRate(p, months);
+        outcome = NoRateGivesExactly;
+    }
+    if (FewestPlaces(p, months, exact, annualRate))
+        return Solved;
+    *annualRate = any ? kept : RateUsed(exact);
+    return any ? NoRateChangesIt : outcome;
 }
 
 // ---------------------------------------------------------------------------
@@ -251,22 +415,24 @@ void PutMissing(Writer& out, const SolveInput& input, int unknown, int outcome)
 
 // A loan whose payment pays no more than its first month's interest: no
 // term pays it off. Worked out exactly, as the statement does.
-bool PutInterestNotCovered(Writer& out, const SolveInput& input, double annualRate)
+bool PutInterestNotCovered(Writer& out, const SolveInput& input, const char* goal,
+                           double annualRate)
 {
     if (input.kind != LoanKind)
         return false;
-    double loan = FieldAmount(input.direction == LeftToRight ? input.amount : input.target);
-    double payment = FieldAmount(input.direction == LeftToRight ? input.target : input.amount);
-    long long loanCents = 0, paymentCents = 0, rate = 0;
+    long long amountCents = 0, targetCents = 0, rate = 0;
     char rateText[FormatResultSize];
     const char* shownRate = RateText(annualRate);
     int i = 0;
     for (; shownRate[i] && i < FormatResultSize - 1; ++i)
         rateText[i] = shownRate[i];
     rateText[i] = '\0';
-    if (!ParseCents(FormatNumber(loan, 2), &loanCents) ||
-        !ParseCents(FormatNumber(payment, 2), &paymentCents) || !ParseRate(rateText, &rate))
+    if (!ParseCents(FormatNumber(FieldAmount(input.amount), 2), &amountCents) ||
+        !ParseCents(goal, &targetCents) || !ParseRate(rateText, &rate))
         return false;
+    bool fromLoan = input.direction == LeftToRight;
+    long long loanCents = fromLoan ? amountCents : targetCents;
+    long long paymentCents = fromLoan ? targetCents : amountCents;
     long long interest = InterestCents(loanCents, rate);
     if (paymentCents > interest)
         return false;
@@ -296,6 +462,8 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
     Writer out{text, 0};
     text[0] = '\0';
     const FieldNames& target = TargetOf(input);
+    char goal[FormatResultSize];
+    TakeTarget(input.target, goal);
     switch (outcome) {
     case AmountMissing:
     case TargetMissing:
@@ -303,7 +471,7 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
         PutMissing(out, input, unknown, outcome);
         return;
     case NoTermReaches:
-        PutInterestNotCovered(out, input, annualRate);
+        PutInterestNotCovered(out, input, goal, annualRate);
         out.Put("Over ");
         PutMonths(out, months);
         out.Put(", the longest term, the ");
@@ -315,7 +483,7 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
         PutResult(out, input, months, annualRate);
         out.Put(MovesOf(input.kind, input.direction).upWithMonths ? ", less than the "
                                                                    : ", more than the ");
-        out.Put(FormatNumber(FieldAmount(input.target), 2));
+        out.Put(goal);
         out.Put(" asked for. The page shows that nearest term.");
         return;
     case NoRateReaches:
@@ -330,7 +498,7 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
         out.Put(" gives a ");
         out.Put(target.words);
         out.Put(outcome == NoRateReaches ? " of " : " of exactly ");
-        out.Put(FormatNumber(FieldAmount(input.target), 2));
+        out.Put(goal);
         out.Put(" over ");
         PutMonths(out, months);
         if (outcome == NoRateReaches) {
@@ -347,6 +515,27 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
             PutResult(out, input, months, annualRate);
             out.Put(".");
         }
+        return;
+    case NoRateChangesIt:
+        out.Put("Over ");
+        PutMonths(out, months);
+        out.Put(" a ");
+        out.Put(target.words);
+        out.Put(" is the ");
+        out.Put(InputOf(input).words);
+        out.Put(" itself, whatever the rate, so no rate gives a ");
+        out.Put(target.words);
+        out.Put(" of exactly ");
+        out.Put(goal);
+        out.Put(" from a ");
+        out.Put(InputOf(input).words);
+        out.Put(" of ");
+        out.Put(FormatNumber(FieldAmount(input.amount), 2));
+        out.Put(". The page keeps the rate, ");
+        out.Put(RateText(annualRate));
+        out.Put(" %, which gives ");
+        PutResult(out, input, months, annualRate);
+        out.Put(".");
         return;
     default:
         return;

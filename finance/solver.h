@@ -7,15 +7,17 @@
 // Solve for Rate.
 enum SolveFor : int { SolveForMonths = 1, SolveForRate = 2 };
 
-// A page to solve: its kind and direction, and its two amounts as read
-// from their fields. Each amount is taken as its field shows it once written
-// back (FieldAmount: capped, two places): the input field's is x, the output
-// field's the target.
+// A page to solve: its kind and direction, the input field's amount as
+// read and the output field's text. The amount is x as its field shows it
+// once written back (FieldAmount: capped, two places). The text is the
+// target as the field shows it, not capped (a result can pass the inputs'
+// cap): an amount as the page writes it is taken as it is, any other text
+// with two places as a calculation would write it back.
 struct SolveInput {
-    int kind;       // a PageKind
-    int direction;  // a Direction
-    double amount;  // the input field's
-    double target;  // the output field's
+    int kind;            // a PageKind
+    int direction;       // a Direction
+    double amount;       // the input field's
+    const char* target;  // the output field's text
 };
 
 // What a solve came to. Where an amount is missing the term is left alone
@@ -29,6 +31,7 @@ enum SolveOutcome : int {
     NoTermReaches,       // not even the longest term: 1200 months
     NoRateReaches,       // beyond what the lowest or the highest rate gives: that rate
     NoRateGivesExactly,  // between two neighbouring rates of ten places: the nearer
+    NoRateChangesIt,     // every rate gives the same result, not the target: the rate kept
 };
 
 // Both solvers judge a term by the output field's text at that term, as
@@ -44,10 +47,11 @@ int SolveMonths(const SolveInput& input, double annualRate, int* months);
 
 // The rate, 0.1 to 1000 as the Interest Rate box uses it (its text is
 // RateText), at which the result over `months` is the target: with the
-// fewest places, 2 to 10, at which one of the two rates nearest the exact
-// rate gives the target, the nearer if both do; the exact rate to ten places
-// where none does; 0.1 or 1000, the nearer, where the target lies beyond
-// what the rates between them give.
+// fewest places, 2 to 10, at which a rate near the exact rate gives the
+// target, the nearest to it of those; the exact rate to ten places where
+// none does; 0.1 or 1000, the nearer, where the target lies beyond what the
+// rates between them give. *annualRate holds the rate the box shows; where
+// every rate gives the same result (a saving over one month) it stays.
 int SolveRate(const SolveInput& input, int months, double* annualRate);
 
 // What a solve that did not solve says, in plain words, with the figures

@@ -3,7 +3,10 @@
 // the rate found gives the target to the cent, or is a bound the target lies
 // beyond, or lies where no rate of ten places gives it (its two neighbours
 // of ten places fall either side of the target); texts fit their buffers.
+// And the round trip: the result at any rate the box can show, taken as
+// the target, is what the page shows at the rate solved for.
 #include <stdint.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -33,40 +36,53 @@ static double Amount(uint64_t bits, bool cents)
     return __builtin_isfinite(value) ? value : 0;
 }
 
-// An output text in cents; too large (no digits first, or 10^15 cents and
-// more) counts as above every target.
-constexpr long long TooLarge = 1000000000000000000ll;
-
-static long long Cents(const char* text)
+// The whole digits of an amount written with two places, or 0.
+static int AmountDigits(const char* text)
 {
-    if (text[0] < '0' || text[0] > '9')
-        return TooLarge;
-    long long cents = 0;
-    const char* c = text;
-    for (; *c >= '0' && *c <= '9'; ++c) {
-        cents = cents * 10 + (*c - '0');
-        if (cents >= 10000000000000ll)
-            return TooLarge;
-    }
-    if (c[0] != '.' || c[1] < '0' || c[1] > '9' || c[2] < '0' || c[2] > '9' || c[3])
+    size_t whole = strspn(text, "0123456789");
+    if (whole == 0 || (whole > 1 && text[0] == '0') || text[whole] != '.' ||
+        strspn(text + whole + 1, "0123456789") != 2 || text[whole + 3])
+        return 0;
+    return static_cast<int>(whole);
+}
+
+// The whole digits of an output text, which must be an amount with two
+// places or the words for one too large (-1: above every target).
+static int WholeDigits(const char* text)
+{
+    if (!strcmp(text, TooLargeText))
+        return -1;
+    int whole = AmountDigits(text);
+    if (!whole)
         abort();
-    return cents * 100 + (c[1] - '0') * 10 + (c[2] - '0');
+    return whole;
+}
+
+// Two output texts compared as numbers: -1, 0 or 1.
+static int Compare(const char* a, const char* b)
+{
+    int da = WholeDigits(a), db = WholeDigits(b);
+    if (da != db)
+        return da < 0 ? 1 : db < 0 ? -1 : da < db ? -1 : 1;
+    int order = strcmp(a, b);
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
 struct Case {
     int kind;
     int direction;
     double x;
-    long long goal;
+    char goal[FormatResultSize];  // the target with two places
 };
 
-static long long Shown(const Case& c, int months, double rate)
+// The output text at these terms against the target: -1, 0 or 1.
+static int Shown(const Case& c, int months, double rate)
 {
     const char* text =
         PageResultText(c.kind, c.direction, c.x, months, rate, MonthlyRateOf(rate));
     if (strlen(text) >= static_cast<size_t>(FormatResultSize))
         abort();
-    return Cents(text);
+    return Compare(text, c.goal);
 }
 
 // Which way the result moves with the term and with the rate.
@@ -82,8 +98,8 @@ static bool UpWithRate(const Case& c)
 
 static bool Reaches(const Case& c, int months, double rate)
 {
-    long long shown = Shown(c, months, rate);
-    return UpWithMonths(c) ? shown >= c.goal : shown <= c.goal;
+    int shown = Shown(c, months, rate);
+    return UpWithMonths(c) ? shown >= 0 : shown <= 0;
 }
 
 static void CheckMonths(const Case& c, int months, double rate)
@@ -101,9 +117,9 @@ static void CheckMonths(const Case& c, int months, double rate)
 
 // Below the target for a result that rises with the rate, above for one
 // that falls.
-static bool Short(const Case& c, long long shown)
+static bool Short(const Case& c, int shown)
 {
-    return UpWithRate(c) ? shown < c.goal : shown > c.goal;
+    return UpWithRate(c) ? shown < 0 : shown > 0;
 }
 
 static void CheckRate(const Case& c, int months, double rate)
@@ -112,8 +128,8 @@ static void CheckRate(const Case& c, int months, double rate)
         abort();
     if (strlen(RateText(rate)) > 15)
         abort();
-    long long shown = Shown(c, months, rate);
-    if (shown == c.goal)
+    int shown = Shown(c, months, rate);
+    if (shown == 0)
         return;
     if (rate == MinRate) {
         if (Short(c, shown))
@@ -125,9 +141,40 @@ static void CheckRate(const Case& c, int months, double rate)
             abort();
         return;
     }
-    long long below = Shown(c, months, RateWithPlaces(rate - 1e-10, 10));
-    long long above = Shown(c, months, RateWithPlaces(rate + 1e-10, 10));
-    if (below == c.goal || above == c.goal || !Short(c, below) || Short(c, above))
+    int below = Shown(c, months, RateWithPlaces(rate - 1e-10, 10));
+    int above = Shown(c, months, RateWithPlaces(rate + 1e-10, 10));
+    if (below == 0 || above == 0 || !Short(c, below) || Short(c, above))
+        abort();
+}
+
+// The target as the solver takes it: an amount with two places as it is,
+// any other text as a calculation writes it back (beyond every double, the
+// largest).
+static void Goal(const char* text, char* goal)
+{
+    snprintf(goal, FormatResultSize, "%s", text);
+    if (AmountDigits(text))
+        return;
+    double value = ParseNumber(goal, ParseUnsigned);
+    value = value > __DBL_MAX__ ? __DBL_MAX__ : value;
+    snprintf(goal, FormatResultSize, "%s", FormatNumber(value, 2));
+}
+
+// Calculating at a rate the box shows and then solving for the rate with
+// the result as the target shows that result again, wherever there is one.
+static void CheckRoundTrip(int kind, int direction, double x, int months, double rate)
+{
+    char shown[FormatResultSize];
+    snprintf(shown, sizeof shown, "%s",
+             PageResultText(kind, direction, FieldAmount(x), months, rate, MonthlyRateOf(rate)));
+    if (FieldAmount(x) == 0 || !strcmp(shown, TooLargeText) || !strcmp(shown, "0.00"))
+        return;
+    SolveInput input = {kind, direction, x, shown};
+    double solved = rate;
+    if (SolveRate(input, months, &solved) != Solved ||
+        strcmp(PageResultText(kind, direction, FieldAmount(x), months, solved,
+                              MonthlyRateOf(solved)),
+               shown))
         abort();
 }
 
@@ -145,9 +192,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int months = static_cast<int>(Take(data, size, 2) % 1200) + 1;
     double rate = RateUsed(static_cast<double>(Take(data, size, 8) % 11000000000000ull) / 1e10);
 
-    SolveInput input = {kind, direction, x, target};
-    Case c = {kind, direction, FieldAmount(x), Cents(FormatNumber(FieldAmount(target), 2))};
-    bool nothing = c.x == 0 || c.goal == 0;
+    char targetText[FormatResultSize];
+    snprintf(targetText, sizeof targetText, "%s", FormatNumber(target, flags & 64 ? 10 : 2));
+    SolveInput input = {kind, direction, x, targetText};
+    Case c = {kind, direction, FieldAmount(x), ""};
+    Goal(targetText, c.goal);
+    bool nothing = c.x == 0 || !strcmp(c.goal, "0.00");
     int solvedMonths = months;
     double solvedRate = rate;
     int outcome = forRate ? SolveRate(input, months, &solvedRate)
@@ -162,11 +212,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                  solvedRate, message);
     if (message[SolveMessageSize] != 'x' || (outcome == Solved) != (message[0] == '\0'))
         abort();
+    if (forRate)
+        CheckRoundTrip(kind, direction, x, months, rate);
     if (nothing)
         return 0;
     if (forRate) {
+        // Over one month a saving's result is the same at every rate: where
+        // no rate gives the target the box's rate stays.
+        if (outcome == NoRateChangesIt) {
+            if (kind != SavingKind || months != 1 || solvedRate != rate ||
+                Shown(c, months, rate) == 0)
+                abort();
+            return 0;
+        }
         CheckRate(c, months, solvedRate);
-        if ((outcome == Solved) != (Shown(c, months, solvedRate) == c.goal))
+        if ((outcome == Solved) != (Shown(c, months, solvedRate) == 0))
             abort();
     } else {
         CheckMonths(c, solvedMonths, rate);

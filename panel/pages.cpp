@@ -64,15 +64,15 @@ static void CalculateIt(HWND page, int kind)
                  PageResultText(kind, direction, amount, Months, AnnualRate, MonthlyRate));
 }
 
-// Solves the page for its term or its rate: the terms and both fields are
-// read as a calculation reads them, without writing anything; the input
-// field's amount is x, the output field's the target. With x or the target
-// missing nothing is written or calculated. Otherwise the term found (the
-// nearest, where none reaches the target) goes into its box, and the page
-// is calculated as "Calculate It" does, which writes back the terms, the
-// input and the result at that term over the target: each control at most
-// twice, the output field once. A solve that did not solve then says why,
-// in a message box of the main window's.
+// Solves the page for its term or its rate: the terms and the input field
+// are read as a calculation reads them, without writing anything; the input
+// field's amount is x, the output field's whole text the target. With x or
+// the target missing nothing is written or calculated. Otherwise the term
+// found (the nearest, where none reaches the target) goes into its box, and
+// the page is calculated as "Calculate It" does, which writes back the
+// terms, the input and the result at that term over the target: each
+// control at most twice, the output field once. A solve that did not solve
+// then says why, in a message box of the main window's.
 static void SolveIt(HWND page, int kind, int unknown)
 {
     LoadFpuControl();
@@ -80,8 +80,9 @@ static void SolveIt(HWND page, int kind, int unknown)
     int months = 0;
     double rate = 0;
     PeekTerms(MainPanel, &months, &rate);
-    SolveInput input = {kind, direction, ReadAmount(page, InputField(direction)),
-                        ReadAmount(page, OutputField(direction))};
+    char target[FormatResultSize] = "";  // the longest result, whole
+    GetDlgItemTextA(page, OutputField(direction), target, FormatResultSize);
+    SolveInput input = {kind, direction, ReadAmount(page, InputField(direction)), target};
     int outcome = unknown == SolveForMonths ? SolveMonths(input, rate, &months)
                                             : SolveRate(input, months, &rate);
     bool missing = outcome == AmountMissing || outcome == TargetMissing || outcome == BothMissing;

@@ -252,8 +252,8 @@ constexpr int MinimumListUnits = 40;
 // room than the list has, the box grows wider by the difference (up to the
 // work area), the list, the heading and the note with it, and the buttons
 // move right. The heading and the note get the lines their texts need (the
-// note's texts: the statement's, and those that say why Copy copied
-// nothing), moving what lies below them down. Where the box is then taller
+// note's texts: the statement's, and those that say what Copy did not
+// copy), moving what lies below them down. Where the box is then taller
 // than the work area, the list gets shorter. At opening the box is centred
 // on its owner, later it stays where it is; either way it is moved as
 // little as needed to lie on the work area.
@@ -490,10 +490,17 @@ static int FitColumns(HWND box, HWND list)
 }
 
 // What the note says when Copy could not copy: the clipboard stayed busy,
-// or there was no memory for the table.
+// there was no memory for the table, or the clipboard did not take the
+// table, or only one of its two forms.
 constexpr const char* ClipboardBusyNote =
     "Nothing was copied: another program is using the clipboard. Press Copy to try again.";
 constexpr const char* NoMemoryNote = "Nothing was copied: there is not enough memory for the table.";
+constexpr const char* NotTakenNote =
+    "Nothing was copied: the clipboard did not take the table. Press Copy to try again.";
+constexpr const char* TextOnlyNote = "Only the text was copied: the clipboard did not take the "
+                                     "spreadsheet form. Press Copy to try again.";
+constexpr const char* SylkOnlyNote = "Only the spreadsheet form was copied: the clipboard did "
+                                     "not take the text. Press Copy to try again.";
 
 // The statement's own note, for the note line after a copy that succeeds.
 static char StatementNoteText[StatementTextSize];
@@ -570,8 +577,10 @@ static void ShowStatement(HWND box, bool opening)
     int total = FitColumns(box, list);
     StatementNote(ShownEnd, StatementNoteText);
     SetDlgItemTextA(box, IDC_SCHEDULENOTE, StatementNoteText);
-    const char* notes[] = {StatementNoteText, ClipboardBusyNote, NoMemoryNote};
-    LayOutScheduleBox(box, total, ShownListBorder, notes, 3, opening);
+    const char* notes[] = {StatementNoteText, ClipboardBusyNote, NoMemoryNote,
+                           NotTakenNote,      TextOnlyNote,      SylkOnlyNote};
+    LayOutScheduleBox(box, total, ShownListBorder, notes, sizeof notes / sizeof notes[0],
+                      opening);
 }
 
 // The list of the box's template, where the common controls can draw the
@@ -662,6 +671,32 @@ static HGLOBAL TableMemory(int form)
 constexpr int ClipboardTries = 20;
 constexpr DWORD ClipboardWait = 50;  // milliseconds
 
+// Waits, answering meanwhile every message another thread or program sends
+// to this one; posted messages stay queued for the box's loop. Whoever
+// sends waits for the answer: above all a program that empties the
+// clipboard while the box still owns it from an earlier Copy, which sends
+// the box WM_DESTROYCLIPBOARD. Asleep, the box would hold it up for the
+// whole second.
+static void WaitAnswering(DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        DWORD spent = GetTickCount() - start;
+        if (spent >= milliseconds)
+            return;
+        DWORD woken =
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - spent, QS_SENDMESSAGE);
+        if (woken != WAIT_OBJECT_0)
+            return;  // the time is up
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // delivers what was sent
+    }
+}
+
+// Whether a Copy is waiting for the clipboard: one that a message answered
+// meanwhile asks for again is dropped, as the waiting one copies the same.
+static bool CopyWaiting;
+
 static bool OpenClipboardSoon(HWND box)
 {
     for (int tries = 1;; ++tries) {
@@ -669,16 +704,20 @@ static bool OpenClipboardSoon(HWND box)
             return true;
         if (tries == ClipboardTries)
             return false;
-        Sleep(ClipboardWait);
+        CopyWaiting = true;
+        WaitAnswering(ClipboardWait);
+        CopyWaiting = false;
     }
 }
 
 // Puts a block on the clipboard, which owns it from then on; freed where
-// the clipboard does not take it.
-static void Hand(UINT format, HGLOBAL memory)
+// the clipboard does not take it. Whether it took it.
+static bool Hand(UINT format, HGLOBAL memory)
 {
-    if (memory && !SetClipboardData(format, memory))
-        GlobalFree(memory);
+    if (SetClipboardData(format, memory))
+        return true;
+    GlobalFree(memory);
+    return false;
 }
 
 static void FreeTable(HGLOBAL memory)
@@ -694,12 +733,18 @@ static void FreeTable(HGLOBAL memory)
 // statement's again.
 static void CopySchedule(HWND box)
 {
+    if (CopyWaiting)
+        return;
     LoadFpuControl();
     HGLOBAL text = TableMemory(TabSeparatedTable);
     HGLOBAL sylk = TableMemory(SylkTable);
     const char* failed = !text || !sylk ? NoMemoryNote : nullptr;
     if (!failed && !OpenClipboardSoon(box))
         failed = ClipboardBusyNote;
+    if (!failed && !EmptyClipboard()) {
+        CloseClipboard();
+        failed = NotTakenNote;
+    }
     if (failed) {
         FreeTable(text);
         FreeTable(sylk);
@@ -707,11 +752,16 @@ static void CopySchedule(HWND box)
         MessageBeep(MB_OK);
         return;
     }
-    EmptyClipboard();
-    Hand(CF_TEXT, text);
-    Hand(CF_SYLK, sylk);
+    bool textTaken = Hand(CF_TEXT, text);
+    bool sylkTaken = Hand(CF_SYLK, sylk);
     CloseClipboard();
-    SetDlgItemTextA(box, IDC_SCHEDULENOTE, StatementNoteText);
+    const char* note = textTaken && sylkTaken ? StatementNoteText
+                       : textTaken            ? TextOnlyNote
+                       : sylkTaken            ? SylkOnlyNote
+                                              : NotTakenNote;
+    SetDlgItemTextA(box, IDC_SCHEDULENOTE, note);
+    if (note != StatementNoteText)
+        MessageBeep(MB_OK);
 }
 
 // Ctrl+C in the list copies, as the Copy button does.

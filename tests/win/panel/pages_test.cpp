@@ -301,7 +301,7 @@ struct Solve {
     const char* left;
     const char* right;
     const char* monthBox;   // afterwards, the boxes and fields
-    const char* rateBox;
+    const char* rateBox;    // null: any rate that gives the output field
     const char* leftAfter;
     const char* rightAfter;
     const char* message;    // what the message box says in part, or null: none
@@ -319,9 +319,17 @@ constexpr Solve Solves[] = {
      "587.01", nullptr},
     {Saving, IDM_SOLVEMONTHS, L, "360 (30 Yrs)", "7.80", "500", "1000000", "408", "7.80",
      "500.00", "1004706.54", nullptr},
-    // The target is capped like an amount.
-    {Investment, IDM_SOLVEMONTHS, L, "12", "100", "1000", "25000000000", "202", "100.00",
-     "1000.00", "10518297841.61", nullptr},
+    // The target is not capped like an amount: a result can pass the cap.
+    {Investment, IDM_SOLVEMONTHS, L, "12", "100", "1000", "25000000000", "213", "100.00",
+     "1000.00", "25370477033.75", nullptr},
+    // The whole field, past the 29 characters an amount is read with.
+    {Investment, IDM_SOLVERATE, L, "1200", "7.80", "1000",
+     "518235919421682850000000000000000000000000000.00", "1200", "100.00", "1000.00",
+     "518235919421682850000000000000000000000000000.00", nullptr},
+    // A loan whose last cents go up and down from one rate to the next: the
+    // rate it was calculated at, 0.1000246914, gives it, and one near it is found.
+    {Loan, IDM_SOLVERATE, R, "1", "0.1000246914", "9999166530.37", "10000000000", "1", nullptr,
+     "9999166530.37", "10000000000.00", nullptr},
     {Investment, IDM_SOLVERATE, R, "120", "1", "1", "2", "120", "6.95", "1.00", "2.00",
      nullptr},
     // The nearest term, and why it does not reach the target.
@@ -366,7 +374,8 @@ static void CheckSolveCommands()
             wsprintfA(what, "solve %d%s", number, again ? ", calculated again" : "");
             CheckControlState(what);
             CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), row.monthBox, what);
-            CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.rateBox, what);
+            if (row.rateBox)
+                CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.rateBox, what);
             CHECK_TEXT(ItemText(page, IDC_LEFTFIELD), row.leftAfter, what);
             CHECK_TEXT(ItemText(page, IDC_RIGHTFIELD), row.rightAfter, what);
             CHECK_INT(ReadDirection(page), row.direction, what);

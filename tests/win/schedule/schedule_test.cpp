@@ -300,9 +300,45 @@ static void Release(HANDLE holder)
     CloseHandle(holder);
 }
 
+// Another program that empties the clipboard while the box's Copy waits for
+// it: the box owns the clipboard from an earlier Copy, so that program's
+// EmptyClipboard returns only once the box has answered the
+// WM_DESTROYCLIPBOARD it sends. How long it took, in milliseconds.
+static double EmptyingTook;
+
+static DWORD WINAPI EmptyClipboardSoon(LPVOID)
+{
+    bool held = OpenClipboard(nullptr) != FALSE;
+    SetEvent(ClipboardTaken);
+    if (held) {
+        Sleep(200);  // the box's Copy is waiting by now
+        LARGE_INTEGER start, end, frequency;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        EmptyClipboard();
+        QueryPerformanceCounter(&end);
+        EmptyingTook = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                       static_cast<double>(frequency.QuadPart);
+        CloseClipboard();
+    }
+    return 0;
+}
+
+// Waits for a thread to end, answering what is sent to this one meanwhile.
+static void ReleaseAnswering(HANDLE thread)
+{
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, 10000, QS_SENDMESSAGE) ==
+           WAIT_OBJECT_0 + 1) {
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    }
+    CloseHandle(thread);
+}
+
 // Copy while another program holds the clipboard: held for a moment, the
 // table is copied once it is free; held for longer, nothing is copied and
-// the note says why, and the next Copy copies.
+// the note says why, and the next Copy copies. Emptied by that program
+// while Copy waits: it is answered at once, and Copy copies after it.
 static void InspectBusyClipboard(HWND box)
 {
     ++ScheduleInspections;
@@ -329,6 +365,17 @@ static void InspectBusyClipboard(HWND box)
     SendMessageA(copy, BM_CLICK, 0, 0);
     CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
     CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), note, "note once copied");
+
+    ResetEvent(ClipboardTaken);
+    EmptyingTook = -1;
+    holder = CreateThread(nullptr, 0, EmptyClipboardSoon, nullptr, 0, nullptr);
+    WaitForSingleObject(ClipboardTaken, 5000);
+    SendMessageA(copy, BM_CLICK, 0, 0);
+    ReleaseAnswering(holder);
+    printf("    EmptyClipboard of another program while Copy waits: %.1f ms\n", EmptyingTook);
+    CHECK(EmptyingTook >= 0 && EmptyingTook < 100);
+    CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
+    CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), note, "note after a copy that was emptied");
 }
 
 static void CheckBusyClipboard()
