@@ -378,18 +378,26 @@ static void InspectBusyClipboard(HWND box)
     CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), note, "note after a copy that was emptied");
 }
 
+// The Schedule box of a loan calculated from the left, opened from the menu
+// with its terms and amount typed, looked at by the inspector while open.
+static void OpenLoanSchedule(const char* months, const char* rate, const char* loan,
+                             void (*inspect)(HWND box))
+{
+    SelectTab(0);
+    SetItemText(MainPanel, IDC_MONTHBOX, months);
+    SetItemText(MainPanel, IDC_RATEBOX, rate);
+    SetItemText(LoanPage, IDC_LEFTFIELD, loan);
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    ArmBoxDriver(CloseByEscape, inspect);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
+    DisarmBoxDriver();
+}
+
 static void CheckBusyClipboard()
 {
     ClipboardTaken = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    SelectTab(0);
-    SetItemText(MainPanel, IDC_MONTHBOX, "3");
-    SetItemText(MainPanel, IDC_RATEBOX, "12");
-    SetItemText(LoanPage, IDC_LEFTFIELD, "100");
-    Click(LoanPage, IDC_LEFTTORIGHT);
     ScheduleInspections = 0;
-    ArmBoxDriver(CloseByEscape, InspectBusyClipboard);
-    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
-    DisarmBoxDriver();
+    OpenLoanSchedule("3", "12", "100", InspectBusyClipboard);
     CHECK_INT(ScheduleInspections, 1, "busy clipboard");
     CloseHandle(ClipboardTaken);
 }
@@ -617,19 +625,10 @@ static void InspectExtrasKept(HWND box)
 
 static void CheckExtras()
 {
-    SelectTab(0);
-    SetItemText(MainPanel, IDC_MONTHBOX, "360");
-    SetItemText(MainPanel, IDC_RATEBOX, "8");
-    SetItemText(LoanPage, IDC_LEFTFIELD, "80000");
-    Click(LoanPage, IDC_LEFTTORIGHT);
     ScheduleInspections = 0;
-    ArmBoxDriver(CloseByEscape, InspectExtras);
-    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
-    DisarmBoxDriver();
+    OpenLoanSchedule("360", "8", "80000", InspectExtras);
     FillScheduleListPlainly(true);
-    ArmBoxDriver(CloseByEscape, InspectExtrasKept);
-    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
-    DisarmBoxDriver();
+    OpenLoanSchedule("360", "8", "80000", InspectExtrasKept);
     FillScheduleListPlainly(false);
     CHECK_INT(ScheduleInspections, 2, "the extras");
 }
@@ -677,14 +676,8 @@ static void CheckCommaLocale()
     CHECK_TEXT(ItemText(MainPanel, IDC_DISPLAY), "4,5", "1,5 * 3");
 
     ScheduleShown = &CommaCase;
-    SetItemText(MainPanel, IDC_MONTHBOX, CommaCase.months);
-    SetItemText(MainPanel, IDC_RATEBOX, CommaCase.rate);
-    SetItemText(LoanPage, IDC_LEFTFIELD, CommaCase.amount);
-    Click(LoanPage, IDC_LEFTTORIGHT);
     ScheduleInspections = 0;
-    ArmBoxDriver(CloseByEscape, InspectSchedule);
-    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SCHEDULE, 0), 0);
-    DisarmBoxDriver();
+    OpenLoanSchedule(CommaCase.months, CommaCase.rate, CommaCase.amount, InspectSchedule);
     CHECK_INT(ScheduleInspections, 1, "the Schedule box with a decimal comma");
 }
 
