@@ -93,6 +93,11 @@ static double TakeTarget(const char* shown, char* goal)
 
 // Takes the amounts as their fields show them; Solved where both are given,
 // else which one is missing.
+bool AmountsMissing(int outcome)
+{
+    return outcome == AmountMissing || outcome == TargetMissing || outcome == BothMissing;
+}
+
 static int Pose(const SolveInput& input, Problem* p)
 {
     p->kind = input.kind;
@@ -422,11 +427,7 @@ bool PutInterestNotCovered(Writer& out, const SolveInput& input, const char* goa
         return false;
     long long amountCents = 0, targetCents = 0, rate = 0;
     char rateText[FormatResultSize];
-    const char* shownRate = RateText(annualRate);
-    int i = 0;
-    for (; shownRate[i] && i < FormatResultSize - 1; ++i)
-        rateText[i] = shownRate[i];
-    rateText[i] = '\0';
+    CopyText(rateText, RateText(annualRate));
     if (!ParseCents(FormatNumber(FieldAmount(input.amount), 2), &amountCents) ||
         !ParseCents(goal, &targetCents) || !ParseRate(rateText, &rate))
         return false;
@@ -454,6 +455,26 @@ void PutResult(Writer& out, const SolveInput& input, int months, double annualRa
                            annualRate, MonthlyRateOf(annualRate)));
 }
 
+// "... gives a future worth of [exactly] 1000.00 over 12 months"
+void PutAsked(Writer& out, const char* target, const char* of, const char* goal, int months)
+{
+    out.Put(" gives a ");
+    out.Put(target);
+    out.Put(of);
+    out.Put(goal);
+    out.Put(" over ");
+    PutMonths(out, months);
+}
+
+// "6.125 %, which gives 1822.83."
+void PutRateGiving(Writer& out, const SolveInput& input, int months, double annualRate)
+{
+    out.Put(RateText(annualRate));
+    out.Put(" %, which gives ");
+    PutResult(out, input, months, annualRate);
+    out.Put(".");
+}
+
 } // namespace
 
 void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
@@ -470,7 +491,8 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
     case BothMissing:
         PutMissing(out, input, unknown, outcome);
         return;
-    case NoTermReaches:
+    case NoTermReaches: {
+        bool rises = MovesOf(input.kind, input.direction).upWithMonths;
         PutInterestNotCovered(out, input, goal, annualRate);
         out.Put("Over ");
         PutMonths(out, months);
@@ -478,43 +500,32 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
         out.Put(target.words);
         out.Put(" at ");
         out.Put(RateText(annualRate));
-        out.Put(MovesOf(input.kind, input.direction).upWithMonths ? " % comes only to "
-                                                                   : " % is still ");
+        out.Put(rises ? " % comes only to " : " % is still ");
         PutResult(out, input, months, annualRate);
-        out.Put(MovesOf(input.kind, input.direction).upWithMonths ? ", less than the "
-                                                                   : ", more than the ");
+        out.Put(rises ? ", less than the " : ", more than the ");
         out.Put(goal);
         out.Put(" asked for. The page shows that nearest term.");
         return;
+    }
     case NoRateReaches:
+        out.Put("No rate from ");
+        out.Put(RateText(MinRate));
+        out.Put(" to ");
+        out.Put(RateText(MaxRate));
+        out.Put(" %");
+        PutAsked(out, target.words, " of ", goal, months);
+        out.Put(": at ");
+        out.Put(annualRate == MinRate ? "the lowest rate, " : "the highest rate, ");
+        out.Put(RateText(annualRate));
+        out.Put(" %, it is ");
+        PutResult(out, input, months, annualRate);
+        out.Put(". The page shows that nearest rate.");
+        return;
     case NoRateGivesExactly:
-        out.Put(outcome == NoRateReaches ? "No rate from " : "No rate of up to ten decimals");
-        if (outcome == NoRateReaches) {
-            out.Put(RateText(MinRate));
-            out.Put(" to ");
-            out.Put(RateText(MaxRate));
-            out.Put(" %");
-        }
-        out.Put(" gives a ");
-        out.Put(target.words);
-        out.Put(outcome == NoRateReaches ? " of " : " of exactly ");
-        out.Put(goal);
-        out.Put(" over ");
-        PutMonths(out, months);
-        if (outcome == NoRateReaches) {
-            out.Put(": at ");
-            out.Put(annualRate == MinRate ? "the lowest rate, " : "the highest rate, ");
-            out.Put(RateText(annualRate));
-            out.Put(" %, it is ");
-            PutResult(out, input, months, annualRate);
-            out.Put(". The page shows that nearest rate.");
-        } else {
-            out.Put(". The page shows the nearest rate, ");
-            out.Put(RateText(annualRate));
-            out.Put(" %, which gives ");
-            PutResult(out, input, months, annualRate);
-            out.Put(".");
-        }
+        out.Put("No rate of up to ten decimals");
+        PutAsked(out, target.words, " of exactly ", goal, months);
+        out.Put(". The page shows the nearest rate, ");
+        PutRateGiving(out, input, months, annualRate);
         return;
     case NoRateChangesIt:
         out.Put("Over ");
@@ -532,10 +543,7 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
         out.Put(" of ");
         out.Put(FormatNumber(FieldAmount(input.amount), 2));
         out.Put(". The page keeps the rate, ");
-        out.Put(RateText(annualRate));
-        out.Put(" %, which gives ");
-        PutResult(out, input, months, annualRate);
-        out.Put(".");
+        PutRateGiving(out, input, months, annualRate);
         return;
     default:
         return;

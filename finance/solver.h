@@ -34,6 +34,9 @@ enum SolveOutcome : int {
     NoRateChangesIt,     // every rate gives the same result, not the target: the rate kept
 };
 
+// Whether an outcome says an amount is missing: nothing is written.
+bool AmountsMissing(int outcome);
+
 // Both solvers judge a term by the output field's text at that term, as
 // "Calculate It" would show it (PageResultText), in whole cents, and return
 // a SolveOutcome.

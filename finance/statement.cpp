@@ -371,8 +371,8 @@ bool NextStatementRow(Statement* s, StatementRow* row)
         WorthMonth(s, row);
     row->balance = s->balance;
     // No amount at the limit or above is shown as a number, in a row as in
-    // its total: a loan's last payment, its balance and a month's interest,
-    // can pass it.
+    // its total: a loan's last payment, which is its balance and a month's
+    // interest, can pass it.
     if (row->payment >= StatementLimitCents)
         row->unknown |= PaymentUnknown;
     if (row->extra >= StatementLimitCents)
@@ -416,12 +416,17 @@ void FinishStatement(const Statement& s, StatementRow* total)
         total->unknown |= BalanceUnknown;
 }
 
+// The next row as the statement is shown: a month's, or a year's.
+static bool NextShownRow(Statement* s, StatementRow* row)
+{
+    return s->terms.byYear ? NextStatementYear(s, row) : NextStatementRow(s, row);
+}
+
 int StatementRows(const StatementTerms& terms, StatementRow* rows, Statement* s)
 {
     StartStatement(s, terms);
     int count = 0;
-    while (count < MaxStatementRows - 1 &&
-           (terms.byYear ? NextStatementYear(s, &rows[count]) : NextStatementRow(s, &rows[count])))
+    while (count < MaxStatementRows - 1 && NextShownRow(s, &rows[count]))
         ++count;
     FinishStatement(*s, &rows[count]);
     return count + 1;
@@ -704,7 +709,7 @@ unsigned long StatementTable(const StatementTerms& terms, int form, char* text)
     Statement statement;
     StartStatement(&statement, terms);
     StatementRow row;
-    while (terms.byYear ? NextStatementYear(&statement, &row) : NextStatementRow(&statement, &row))
+    while (NextShownRow(&statement, &row))
         AddLine(text, &size, line, WriteLine(terms, &row, form, y++, line));
     FinishStatement(statement, &row);
     AddLine(text, &size, line, WriteLine(terms, &row, form, y, line));
@@ -760,18 +765,17 @@ void StatementHeading(const StatementTerms& terms, char* text)
     case InvestmentKind:
         out.Put("Investment of ");
         out.Put(terms.leftText);
-        PutTerms(out, terms);
-        out.Put(", growing to ");
-        out.Put(terms.rightText);
         break;
     default:
         out.Put("Saving ");
         out.Put(terms.leftText);
         out.Put(" a month");
+        break;
+    }
+    if (terms.kind != LoanKind) {
         PutTerms(out, terms);
         out.Put(", growing to ");
         out.Put(terms.rightText);
-        break;
     }
     PutExtras(out, terms.extras);
     if (terms.firstMonth) {
@@ -892,13 +896,6 @@ static void WithoutExtras(const Statement& s, Statement* plain)
     }
 }
 
-// A difference of two amounts, where both are known.
-static void PutDifference(TextWriter& out, long long more, long long less, const char* what)
-{
-    out.Put(CentsText(more - less));
-    out.Put(what);
-}
-
 // What the extras did to a loan: the month it is paid off, how much
 // sooner, the total interest and how much less it is than without them.
 static void LoanExtrasNote(const Statement& s, TextWriter& out)
@@ -929,7 +926,8 @@ static void LoanExtrasNote(const Statement& s, TextWriter& out)
         out.Put(", the most the statement keeps.");
     } else if (known && !(plain.total.unknown & InterestUnknown)) {
         out.Put(", ");
-        PutDifference(out, plain.total.interest, s.total.interest, " less than without them.");
+        out.Put(CentsText(plain.total.interest - s.total.interest));
+        out.Put(" less than without them.");
     } else {
         out.Put(".");
     }
@@ -949,7 +947,8 @@ static void WorthExtrasNote(const Statement& s, TextWriter& out)
             "ends at ");
     out.Put(CentsText(s.balance));
     out.Put(", ");
-    PutDifference(out, s.balance, plain.balance, " more than without them; the extras add ");
+    out.Put(CentsText(s.balance - plain.balance));
+    out.Put(" more than without them; the extras add ");
     out.Put(s.total.unknown & ExtraUnknown ? TooLargeText : CentsText(s.total.extra));
     out.Put(" in all.");
 }

@@ -121,13 +121,13 @@ struct Statement {
 };
 
 // Reads a two-place amount as a page writes it ("587.01", "80000.00", with
-// the user's decimal mark; a whole number or one place is taken too). Returns false for any other text
-// and for an amount at the limit or above.
+// the user's decimal mark; a whole number or one place is taken too).
+// Returns false for any other text and for an amount at the limit or above.
 bool ParseCents(const char* text, long long* cents);
 
 // Reads a rate as the Interest Rate box writes it ("8.00", "6.125",
-// "0.1234567891", with the user's decimal mark) in units of 10^-10 percent. Returns false for any other
-// text and for a rate above 1000.
+// "0.1234567891", with the user's decimal mark) in units of 10^-10 percent.
+// Returns false for any other text and for a rate above 1000.
 bool ParseRate(const char* text, long long* rate);
 
 // A month's interest on a balance of zero or more: balance * rate / 1200

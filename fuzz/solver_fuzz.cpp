@@ -202,7 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     double solvedRate = rate;
     int outcome = forRate ? SolveRate(input, months, &solvedRate)
                           : SolveMonths(input, rate, &solvedMonths);
-    bool missing = outcome == AmountMissing || outcome == TargetMissing || outcome == BothMissing;
+    bool missing = AmountsMissing(outcome);
     if (missing != nothing || (nothing && (solvedMonths != months || solvedRate != rate)))
         abort();
     // What it says: nothing where it solved, something that fits otherwise.

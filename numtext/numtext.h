@@ -63,8 +63,8 @@ int SignificantDigits18(double value, char digits[SignificantDigitCount + 1]);
 constexpr int FormatResultSize = 1 + 309 + 1 + 10 + 1;
 
 // Fixed-point text of a value with `decimals` places (0 to 10), or a whole
-// number without point for -1; the places follow the decimal mark. Returns a shared buffer that the next call
-// overwrites.
+// number without point for -1; the places follow the decimal mark. Returns
+// a shared buffer that the next call overwrites.
 const char* FormatNumber(double value, int decimals);
 
 #endif

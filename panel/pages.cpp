@@ -85,8 +85,7 @@ static void SolveIt(HWND page, int kind, int unknown)
     SolveInput input = {kind, direction, ReadAmount(page, InputField(direction)), target};
     int outcome = unknown == SolveForMonths ? SolveMonths(input, rate, &months)
                                             : SolveRate(input, months, &rate);
-    bool missing = outcome == AmountMissing || outcome == TargetMissing || outcome == BothMissing;
-    if (!missing) {
+    if (!AmountsMissing(outcome)) {
         if (unknown == SolveForMonths)
             SetDlgItemTextA(MainPanel, IDC_MONTHBOX, MonthText(months));
         else

@@ -29,9 +29,9 @@ void FocusFirstField();
 // The focus rectangle shown, as after a key press.
 void ShowKeyboardCues();
 
-// What the shown page shows after its calculation: its kind and direction, the months
-// used, the text of the Interest Rate box (the rate used, as written) and
-// the whole texts of its two fields.
+// What the shown page shows after its calculation: its kind and direction,
+// the months used, the text of the Interest Rate box (the rate used, as
+// written) and the whole texts of its two fields.
 struct PageCalculation {
     int kind;       // a PageKind
     int direction;  // a Direction

@@ -66,22 +66,31 @@ void FillScheduleListPlainly(bool plain)
 }
 
 // A control's rectangle in the box's client coordinates.
-static RECT PlaceOf(HWND box, int id)
+static RECT PlaceOfWindow(HWND box, HWND control)
 {
     RECT r;
-    GetWindowRect(GetDlgItem(box, id), &r);
+    GetWindowRect(control, &r);
     MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
+static RECT PlaceOf(HWND box, int id)
+{
+    return PlaceOfWindow(box, GetDlgItem(box, id));
+}
+
 // Moves a control of the box right and down, and makes it wider and
 // taller, by some pixels.
+static void ShiftWindow(HWND box, HWND control, int right, int down, int wider, int taller)
+{
+    RECT r = PlaceOfWindow(box, control);
+    SetWindowPos(control, nullptr, r.left + right, r.top + down, r.right - r.left + wider,
+                 r.bottom - r.top + taller, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 static void ShiftControl(HWND box, int id, int right, int down, int wider, int taller)
 {
-    RECT r = PlaceOf(box, id);
-    SetWindowPos(GetDlgItem(box, id), nullptr, r.left + right, r.top + down,
-                 r.right - r.left + wider, r.bottom - r.top + taller,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ShiftWindow(box, GetDlgItem(box, id), right, down, wider, taller);
 }
 
 // The box's controls from top to bottom: each row lies wholly below the one
@@ -98,22 +107,17 @@ static bool IsLabel(HWND control)
 {
     char name[8] = "";
     GetClassNameA(control, name, sizeof name);
-    return control && (GetDlgCtrlID(control) & 0xFFFF) == 0xFFFF && lstrcmpiA(name, "Static") == 0;
+    return control && (GetDlgCtrlID(control) & 0xFFFF) == 0xFFFF &&
+           lstrcmpiA(name, "Static") == 0;
 }
 
 // Moves a control down, and the label before it in the box's order of
 // controls, where it has one.
 static void MoveDown(HWND box, int id, int down)
 {
-    HWND control = GetDlgItem(box, id);
-    HWND before = GetWindow(control, GW_HWNDPREV);
-    if (IsLabel(before)) {
-        RECT r;
-        GetWindowRect(before, &r);
-        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
-        SetWindowPos(before, nullptr, r.left, r.top + down, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    HWND before = GetWindow(GetDlgItem(box, id), GW_HWNDPREV);
+    if (IsLabel(before))
+        ShiftWindow(box, before, 0, down, 0, 0);
     ShiftControl(box, id, 0, down, 0, 0);
 }
 
@@ -595,11 +599,10 @@ static HWND ListThatDrawsRows(HWND box)
     if (PlainListWanted)
         return plain;
     RECT r = PlaceOf(box, IDC_SCHEDULELIST);
+    DWORD style = static_cast<DWORD>(GetWindowLongA(plain, GWL_STYLE)) | LVS_OWNERDATA;
     HWND list = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(plain, GWL_EXSTYLE)),
-                                "SysListView32", "",
-                                static_cast<DWORD>(GetWindowLongA(plain, GWL_STYLE)) | LVS_OWNERDATA,
-                                r.left, r.top, r.right - r.left, r.bottom - r.top, box, nullptr,
-                                AppInstance, nullptr);
+                                "SysListView32", "", style, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, box, nullptr, AppInstance, nullptr);
     if (!list)
         return plain;
     SendMessageA(list, LVM_SETITEMCOUNT, 1, 0);
@@ -795,19 +798,27 @@ static void OnScheduleNotify(HWND box, const NMHDR* header)
     GiveCellText(header);
 }
 
-// A field of the extras written back as it is used, once it loses the
-// focus: an amount with two places (empty for none), a month as a whole
-// number within the term. Never while it is being typed in.
-static void WriteBackExtra(HWND box, int id)
+// A field written back as it is used, once it loses the focus: an amount
+// with two places (empty for none), a month as a whole number within the
+// term, a year from 1900 to 9999. Never while it is being typed in.
+static void WriteBackField(HWND box, int id)
 {
     const StatementExtras& e = ShownTerms.extras;
     char used[FormatResultSize] = "";
-    if (id == IDC_EXTRAMONTHLY || id == IDC_EXTRAONCE) {
+    switch (id) {
+    case IDC_EXTRAMONTHLY:
+    case IDC_EXTRAONCE: {
         long long cents = id == IDC_EXTRAMONTHLY ? e.monthly : e.once;
         if (cents > 0)
             lstrcpynA(used, CentsText(cents), sizeof used);
-    } else {
+        break;
+    }
+    case IDC_FIRSTYEAR:
+        lstrcpynA(used, FormatNumber(ShownTerms.firstYear, -1), sizeof used);
+        break;
+    default:
         lstrcpynA(used, MonthText(id == IDC_EXTRAFROM ? e.from : e.onceMonth), sizeof used);
+        break;
     }
     char shown[FieldTextSize] = "";
     GetDlgItemTextA(box, id, shown, FieldTextSize);
@@ -815,15 +826,16 @@ static void WriteBackExtra(HWND box, int id)
         SetDlgItemTextA(box, id, used);
 }
 
-// The table follows every change of a field of the extras at once.
-static void OnExtraField(HWND box, int id, WORD code)
+// The table follows every change of a field of the extras or of the year at
+// once.
+static void OnField(HWND box, int id, WORD code)
 {
     if (!BoxReady)
         return;
     if (code == EN_CHANGE)
         ShowStatement(box, false);
     else if (code == EN_KILLFOCUS)
-        WriteBackExtra(box, id);
+        WriteBackField(box, id);
 }
 
 static void OnByYear(HWND box, WORD code)
@@ -838,21 +850,6 @@ static void OnFirstMonth(HWND box, WORD code)
         ShowStatement(box, false);
 }
 
-// The year field follows as the extras' fields do; once left, it shows the
-// year used: a year from 1900 to 9999.
-static void OnFirstYear(HWND box, WORD code)
-{
-    if (!BoxReady)
-        return;
-    if (code == EN_CHANGE) {
-        ShowStatement(box, false);
-    } else if (code == EN_KILLFOCUS) {
-        char used[FieldTextSize];
-        lstrcpynA(used, FormatNumber(ShownTerms.firstYear, -1), sizeof used);
-        if (lstrcmpA(used, FirstYearText) != 0)
-            SetDlgItemTextA(box, IDC_FIRSTYEAR, used);
-    }
-}
 
 // Copy copies; Close, Enter, Esc and the close button close the box; the
 // extras' fields, the view by year and the first payment change the
@@ -871,16 +868,14 @@ static INT_PTR OnScheduleCommand(HWND box, WORD id, WORD code)
     case IDC_EXTRAFROM:
     case IDC_EXTRAONCE:
     case IDC_EXTRAONCEMONTH:
-        OnExtraField(box, id, code);
+    case IDC_FIRSTYEAR:
+        OnField(box, id, code);
         break;
     case IDC_BYYEAR:
         OnByYear(box, code);
         break;
     case IDC_FIRSTMONTH:
         OnFirstMonth(box, code);
-        break;
-    case IDC_FIRSTYEAR:
-        OnFirstYear(box, code);
         break;
     default:
         break;
