@@ -6,7 +6,9 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include "finance/notes.h"
 #include "finance/statement.h"
+#include "finance/table.h"
 
 using Wide = unsigned __int128;
 

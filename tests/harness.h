@@ -71,6 +71,13 @@ inline bool CheckDouble(double actual, double expected, const char* what,
 #define CHECK_DOUBLE(actual, expected, what) \
     CheckDouble((actual), (expected), (what), __FILE__, __LINE__)
 
+// A step of a xorshift generator: repeatable random words for test cases.
+inline unsigned long long XorShift(unsigned long long* state)
+{
+    *state ^= *state << 13, *state ^= *state >> 7, *state ^= *state << 17;
+    return *state;
+}
+
 // Every test program starts with double precision arithmetic, like the program.
 inline void HarnessStart()
 {

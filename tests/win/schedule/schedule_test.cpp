@@ -4,6 +4,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include "finance/dates.h"
+#include "finance/notes.h"
 #include "finance/statement.h"
 #include "schedule/schedule.h"
 

@@ -13,7 +13,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "finance/statement.h"
+#include "finance/notes.h"
 #include "tests/win/boxdriver.h"
 
 static int Dpi;

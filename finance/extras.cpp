@@ -1,0 +1,51 @@
+// Extra payments or savings, read from the Schedule box's fields.
+#include "finance/extras.h"
+
+#include "finance/amounttext.h"
+#include "finance/terms.h"
+#include "numtext/numtext.h"
+
+// An amount field of the box as a page's input is read: its cents.
+static long long ExtraCents(const char* text)
+{
+    char copy[FieldTextSize];
+    CopyText(copy, sizeof copy, text);
+    long long cents = 0;
+    ParseCents(FormatNumber(FieldAmount(ParseNumber(copy, ParseUnsigned)), 2), &cents);
+    return cents;
+}
+
+// A month field of the box as the Month box is read, held to the term.
+static int ExtraMonth(const char* text, int months)
+{
+    char copy[FieldTextSize];
+    CopyText(copy, sizeof copy, text);
+    int month = MonthsUsed(ParseNumber(copy, ParseFirstWord));
+    return month > months ? months : month;
+}
+
+StatementExtras ExtrasOfTexts(const char* monthly, const char* from, const char* once,
+                              const char* onceMonth, int months)
+{
+    StatementExtras extras;
+    extras.monthly = ExtraCents(monthly);
+    extras.from = ExtraMonth(from, months);
+    extras.once = ExtraCents(once);
+    extras.onceMonth = ExtraMonth(onceMonth, months);
+    return extras;
+}
+
+bool HasExtras(const StatementExtras& extras)
+{
+    return extras.monthly > 0 || extras.once > 0;
+}
+
+long long ExtraInMonth(const StatementExtras& e, int month)
+{
+    long long extra = 0;
+    if (month >= e.from)
+        extra += e.monthly;
+    if (month == e.onceMonth)
+        extra += e.once;
+    return extra;
+}

@@ -1,0 +1,27 @@
+// Extra payments into a loan, or extra savings into a worth: as the
+// Schedule box's fields give them, and what each month gets of them.
+#ifndef LEDGERLY_EXTRAS_H
+#define LEDGERLY_EXTRAS_H
+
+// The extras in whole cents: an amount each month from a month on, and a
+// one-off in a month. Months lie between 1 and the statement's term.
+struct StatementExtras {
+    long long monthly;
+    int from;
+    long long once;
+    int onceMonth;
+};
+
+// The extras as the Schedule box reads its four fields: each amount as a
+// page reads its input (lenient, capped, whole cents as its two-place text
+// shows it), each month as the Month box is read (its first word, whole
+// months), then held to 1 and the term.
+StatementExtras ExtrasOfTexts(const char* monthly, const char* from, const char* once,
+                              const char* onceMonth, int months);
+bool HasExtras(const StatementExtras& extras);
+
+// The extra paid or saved in a month: the monthly one from its month on,
+// and the one-off in its month.
+long long ExtraInMonth(const StatementExtras& extras, int month);
+
+#endif

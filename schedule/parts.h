@@ -1,0 +1,45 @@
+// What the Schedule box's own files share with each other: the statement
+// the open box shows, its layout, its list and its clipboard.
+#ifndef LEDGERLY_SCHEDULE_PARTS_H
+#define LEDGERLY_SCHEDULE_PARTS_H
+
+#include <windows.h>
+#include "finance/notes.h"
+#include "finance/statement.h"
+
+// The statement the open box shows (schedulebox.cpp): the page's terms with
+// the extras and the view its fields hold, its rows (the list draws them
+// from here where it can), and its note.
+extern StatementTerms ShownTerms;
+extern StatementRow ShownRows[MaxStatementRows];
+extern int ShownRowCount;
+extern char StatementNoteText[StatementTextSize];
+
+// The box's layout (layout.cpp). A control's rectangle in the box's client
+// coordinates; the box laid out on its owner's monitor for the list's
+// columns of a width, the heading of the shown statement, and the note's
+// texts (the statement's, and Copy's), as it opens and after each change.
+RECT PlaceOf(HWND box, int id);
+void LayOutScheduleBox(HWND box, int columnsWidth, bool opening);
+
+// The list (list.cpp). Made ready as the box opens: the list that draws its
+// rows from ShownRows where the common controls can, or the template's,
+// filled cell by cell (always where plain is asked for). Then the shown
+// statement's columns and rows into it, the columns sized to their texts:
+// returns the columns' total width. And what the list asks of the box.
+HWND PrepareScheduleList(HWND box, bool plain);
+int ShowScheduleRows(HWND box);
+void OnScheduleListNotify(const NMHDR* header);
+// The width the list's border and vertical scroll bar take beside its
+// columns.
+int ScheduleListFrame();
+
+// The clipboard (clipboard.cpp). Copy: the shown statement's table onto the
+// clipboard as text and as SYLK; the note line says what could not be
+// copied, or the statement's note again. And every text Copy may put into
+// the note line, so the box leaves room for the longest.
+void CopySchedule(HWND box);
+constexpr int CopyNoteCount = 5;
+extern const char* const CopyNotes[CopyNoteCount];
+
+#endif
