@@ -5,7 +5,9 @@
 // Then the time the list takes to follow a change of the extras: from the
 // field's new text to the list painted again, with the list drawing its rows
 // from the statement (without and with dates) and with the list filled cell
-// by cell (as with the common controls 4.00).
+// by cell (as with the common controls 4.00); and a change that adds or
+// takes away a column: the first character typed into the empty field, or
+// the field emptied.
 // Usage: schedule_bench [runs]
 #include <stdlib.h>
 
@@ -34,8 +36,10 @@ static double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
 }
 
 // With the first payment chosen, the statement on the calendar: a column
-// of dates more.
+// of dates more. With AddColumn the field is typed into from empty and
+// emptied again, so each change adds the column of extras or takes it away.
 static int FirstMonth;
+static bool AddColumn;
 
 static void ChooseFirstMonth(HWND box, int month)
 {
@@ -54,6 +58,8 @@ static void TimeChanges(HWND box)
     for (int r = -1; r < Runs; ++r) {
         char text[16];
         wsprintfA(text, "%d", 10 + (r + 1) % 2 * 90);
+        if (AddColumn && r % 2 == 0)
+            text[0] = '\0';
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
         SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -149,6 +155,9 @@ int main(int argc, char** argv)
     FillScheduleListPlainly(true);
     ReportChanges("filled cell by cell:");
     FillScheduleListPlainly(false);
+    AddColumn = true;
+    ReportChanges("adding a column:");
+    AddColumn = false;
     DestroyWindow(MainWindow);
     return 0;
 }
