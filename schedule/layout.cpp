@@ -114,9 +114,17 @@ static const char* BreakLongWords(HWND control, const char* text)
             broken[length++] = *word++;
             continue;
         }
-        // The most letters that fit on a line, at least one, line by line.
+        // A word that fits a line is kept whole; of a longer one, the most
+        // letters that fit on a line, at least one, line by line.
+        SIZE whole = {};
+        GetTextExtentPoint32A(f.dc, word, letters, &whole);
         int start = 0;
-        for (int end = 1; end <= letters && length < room; ++end) {
+        if (whole.cx <= client.right) {
+            for (int i = 0; i < letters && length < room; ++i)
+                broken[length++] = word[i];
+            start = letters;
+        }
+        for (int end = start + 1; end <= letters && length < room; ++end) {
             SIZE size = {};
             GetTextExtentPoint32A(f.dc, word + start, end - start, &size);
             if (size.cx > client.right && end - 1 > start) {
@@ -133,21 +141,65 @@ static const char* BreakLongWords(HWND control, const char* text)
     return broken;
 }
 
-// A static grown down to the lines its texts need, never shrunk.
-static int GrowToText(HWND box, int id, const char* const* texts, int count)
+// A static grown down to a height, never shrunk; how much taller it got.
+static int GrowTo(HWND box, int id, int height)
 {
-    HWND control = GetDlgItem(box, id);
     RECT client;
-    GetClientRect(control, &client);
-    int taller = TextHeight(control, texts, count) - client.bottom;
+    GetClientRect(GetDlgItem(box, id), &client);
+    int taller = height - client.bottom;
     if (taller <= 0)
         return 0;
     Stretch(box, id, taller);
     return taller;
 }
 
+// The height the note line needs for Copy's texts, worked out again only
+// when the line's width changes.
+static int CopyNotesWidth = -1;
+static int CopyNotesHeight;
+
+static int CopyNotesNeed(HWND note)
+{
+    RECT client;
+    GetClientRect(note, &client);
+    if (client.right != CopyNotesWidth) {
+        CopyNotesHeight = TextHeight(note, CopyNotes, CopyNoteCount);
+        CopyNotesWidth = client.right;
+    }
+    return CopyNotesHeight;
+}
+
+void ShowText(HWND control, const char* text)
+{
+    char shown[StatementTextSize + 128];
+    GetWindowTextA(control, shown, sizeof shown);
+    if (lstrcmpA(shown, text) != 0)
+        SetWindowTextA(control, text);
+}
+
 using MonitorFromWindowCall = HMONITOR(WINAPI*)(HWND, DWORD);
 using GetMonitorInfoCall = BOOL(WINAPI*)(HMONITOR, MONITORINFO*);
+
+// The two calls of the systems with several monitors, looked up once.
+static bool MonitorCallsSought;
+static MonitorFromWindowCall MonitorOf;
+static GetMonitorInfoCall MonitorInfoOf;
+
+static void SeekMonitorCalls()
+{
+    if (MonitorCallsSought)
+        return;
+    MonitorCallsSought = true;
+    HMODULE user = GetModuleHandleA("user32.dll");
+    if (!user)
+        return;
+    // Through a call without parameters: the type every procedure address
+    // may be converted through.
+    MonitorOf = reinterpret_cast<MonitorFromWindowCall>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user, "MonitorFromWindow")));
+    MonitorInfoOf = reinterpret_cast<GetMonitorInfoCall>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user, "GetMonitorInfoA")));
+}
 
 // The work area of the monitor the owner lies on. Windows 98 and 2000 and
 // later have several monitors and say which one a window is on; Windows 95
@@ -157,15 +209,9 @@ static RECT OwnerWorkArea(HWND owner)
 {
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    HMODULE user = GetModuleHandleA("user32.dll");
-    if (!user)
-        return work;
-    // Through a call without parameters: the type every procedure address
-    // may be converted through.
-    auto monitorOf = reinterpret_cast<MonitorFromWindowCall>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user, "MonitorFromWindow")));
-    auto infoOf = reinterpret_cast<GetMonitorInfoCall>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user, "GetMonitorInfoA")));
+    SeekMonitorCalls();
+    auto monitorOf = MonitorOf;
+    auto infoOf = MonitorInfoOf;
     if (!monitorOf || !infoOf)
         return work;
     MONITORINFO info = {};
@@ -228,13 +274,13 @@ void LayOutScheduleBox(HWND box, int columnsWidth, bool opening)
     StatementHeading(ShownTerms, heading);
     HWND headingControl = GetDlgItem(box, IDC_SCHEDULEHEADING);
     const char* shownHeading = BreakLongWords(headingControl, heading);
-    SetWindowTextA(headingControl, shownHeading);
-    const char* headings[] = {shownHeading};
-    height += GrowToText(box, IDC_SCHEDULEHEADING, headings, 1);
-    const char* notes[1 + CopyNoteCount] = {StatementNoteText};
-    for (int i = 0; i < CopyNoteCount; ++i)
-        notes[1 + i] = CopyNotes[i];
-    height += GrowToText(box, IDC_SCHEDULENOTE, notes, 1 + CopyNoteCount);
+    ShowText(headingControl, shownHeading);
+    height += GrowTo(box, IDC_SCHEDULEHEADING, TextHeight(headingControl, &shownHeading, 1));
+    HWND note = GetDlgItem(box, IDC_SCHEDULENOTE);
+    const char* statementNote = StatementNoteText;
+    int noteNeed = TextHeight(note, &statementNote, 1);
+    int copyNeed = CopyNotesNeed(note);
+    height += GrowTo(box, IDC_SCHEDULENOTE, noteNeed > copyNeed ? noteNeed : copyNeed);
 
     LONG shorter = height - (work.bottom - work.top);
     RECT minimum = {0, 0, 0, MinimumListUnits};
@@ -255,5 +301,7 @@ void LayOutScheduleBox(HWND box, int columnsWidth, bool opening)
         left = CentredWithin(frame.left + width / 2, width, work.left, work.right);
         top = CentredWithin(frame.top + height / 2, height, work.top, work.bottom);
     }
-    SetWindowPos(box, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (left != frame.left || top != frame.top || width != frame.right - frame.left ||
+        height != frame.bottom - frame.top)
+        SetWindowPos(box, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 #include "finance/columns.h"
+#include "finance/widest.h"
 #include "panel/panel.h"
 #include "res/resource.h"
 
@@ -30,7 +31,7 @@ static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(PlainListProc, list, message, wParam, lParam);
 }
 
-// A text's width as the list measures it, and a column's width.
+// A text's width as the list measures it, and a column's width as it says.
 static int StringWidth(HWND list, const char* text)
 {
     return static_cast<int>(
@@ -50,16 +51,16 @@ static int ColumnWidth(HWND list, int column)
 // (LVSCW_AUTOSIZE_USEHEADER, from 4.70; 4.00 gives a column no width for
 // it, and the room found is then none). A last column sized to its header
 // fills the list, so the first column's header tells. Asked on one short
-// row of three columns, on the list the box's template made, before any row
-// of the statement comes in: sizing a column to its cells goes through
-// every row. The list is left with its first column only.
+// row of three columns, on a hidden list of the template's style and font
+// made for it (sizing a column to its cells goes through every row), once:
+// the room stays the same while the program runs.
 struct ListRoom {
     int first;
     int other;
     int header;
 };
 
-static ListRoom MeasureListRoom(HWND list)
+static ListRoom AskListRoom(HWND list)
 {
     ListRoom room = {};
     char probe[] = "0";
@@ -86,49 +87,125 @@ static ListRoom MeasureListRoom(HWND list)
     room.header = ColumnWidth(list, 0) - text;
     if (room.header < 0)
         room.header = 0;
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageA(list, LVM_DELETECOLUMN, 2, 0);
-    SendMessageA(list, LVM_DELETECOLUMN, 1, 0);
     return room;
 }
 
+// A list view like the template's, in its place among the box's controls
+// and with its font, with the style given.
+static HWND ListLike(HWND box, HWND model, DWORD style)
+{
+    RECT r = PlaceOf(box, IDC_SCHEDULELIST);
+    HWND list = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(model, GWL_EXSTYLE)),
+                                "SysListView32", "", style, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, box, nullptr, AppInstance, nullptr);
+    if (list) {
+        SendMessageA(list, WM_SETFONT, SendMessageA(model, WM_GETFONT, 0, 0), FALSE);
+        SetWindowPos(list, model, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return list;
+}
+
 static ListRoom ShownListRoom;
+static bool ListRoomKnown;
 static int ShownListBorder;
 
+static void MeasureListRoom(HWND box, HWND model)
+{
+    if (ListRoomKnown)
+        return;
+    DWORD style = static_cast<DWORD>(GetWindowLongA(model, GWL_STYLE));
+    HWND list = ListLike(box, model, style & ~(WS_VISIBLE | LVS_OWNERDATA));
+    if (!list)
+        return;
+    ShownListRoom = AskListRoom(list);
+    ListRoomKnown = true;
+    DestroyWindow(list);
+}
+
+// The columns the list has, as they were last set: how many, and each
+// one's kind, name, subitem and width. The list is asked for none of it:
+// the common controls 4.00 have no way to count a list's columns.
+static int ListColumns;
+static StatementColumn ListKinds[MaxStatementColumns];
+static const char* ListNames[MaxStatementColumns];
+static int ListSubItems[MaxStatementColumns];
+static int ListWidths[MaxStatementColumns];
+// The rows a list that draws them was last told it has.
+static int ListRows;
+
+// A column's kind, name and subitem given to the list, as a new column at
+// a place or to the column there.
+static void PutColumn(HWND list, UINT message, int c)
+{
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
+    // The first column of a list is always left-aligned; amounts line up on
+    // the right.
+    column.fmt = c ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.pszText = const_cast<char*>(ListNames[c]);
+    column.iSubItem = c;
+    SendMessageA(list, message, c, reinterpret_cast<LPARAM>(&column));
+    ListSubItems[c] = c;
+}
+
+// Moves the kept columns from a place on by one to the right (1) or left
+// (-1), making room for a column or closing its gap.
+static void ShiftKeptColumns(int from, int by)
+{
+    if (by > 0) {
+        for (int c = ListColumns; c > from; --c) {
+            ListKinds[c] = ListKinds[c - 1];
+            ListNames[c] = ListNames[c - 1];
+            ListSubItems[c] = ListSubItems[c - 1];
+            ListWidths[c] = ListWidths[c - 1];
+        }
+    } else {
+        for (int c = from; c + 1 < ListColumns; ++c) {
+            ListKinds[c] = ListKinds[c + 1];
+            ListNames[c] = ListNames[c + 1];
+            ListSubItems[c] = ListSubItems[c + 1];
+            ListWidths[c] = ListWidths[c + 1];
+        }
+    }
+    ListColumns += by;
+}
+
 // The list's columns for the shown statement, where they differ from the
-// ones it has (a column for the extras comes and goes, "Month" becomes
-// "Year"). The first column is named again, never taken away: the common
-// controls 4.00 do not delete a list's first column.
+// ones it has: a column for the extras or the dates comes or goes, "Month"
+// becomes "Year". The kinds stand in the same order in every statement, so
+// the columns the statement no longer has are taken away and those it
+// lacks put in at their places; the others stay as they are, each told its
+// new place where it moved. The first column, the month's, is never taken
+// away: the common controls 4.00 do not delete a list's first column.
 static void SetColumns(HWND list)
 {
-    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    int have = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     int columns = StatementColumns(ShownTerms);
-    bool same = have == columns;
-    for (int c = 0; c < have && same; ++c) {
-        char name[16] = "";
-        LVCOLUMNA column = {};
-        column.mask = LVCF_TEXT;
-        column.pszText = name;
-        column.cchTextMax = sizeof name;
-        SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-        same = lstrcmpA(name, StatementColumnName(ShownTerms, c)) == 0;
-    }
-    if (same)
-        return;
-    for (int c = have - 1; c >= 1; --c)
+    StatementColumn kinds[MaxStatementColumns];
+    for (int c = 0; c < columns; ++c)
+        kinds[c] = StatementColumnKind(ShownTerms, c);
+    for (int c = ListColumns - 1; c >= 1; --c) {
+        bool kept = false;
+        for (int k = 0; k < columns; ++k)
+            kept = kept || kinds[k] == ListKinds[c];
+        if (kept)
+            continue;
         SendMessageA(list, LVM_DELETECOLUMN, c, 0);
-    have = have > 0 ? 1 : 0;
+        ShiftKeptColumns(c, -1);
+    }
     for (int c = 0; c < columns; ++c) {
-        LVCOLUMNA column = {};
-        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
-        // The first column of a list is always left-aligned; amounts line up
-        // on the right.
-        column.fmt = c ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        column.pszText = const_cast<char*>(StatementColumnName(ShownTerms, c));
-        column.iSubItem = c;
-        SendMessageA(list, c < have ? LVM_SETCOLUMNA : LVM_INSERTCOLUMNA, c,
-                     reinterpret_cast<LPARAM>(&column));
+        const char* name = StatementColumnName(ShownTerms, c);
+        if (c < ListColumns && ListKinds[c] == kinds[c]) {
+            if (ListSubItems[c] != c || lstrcmpA(ListNames[c], name) != 0) {
+                ListNames[c] = name;
+                PutColumn(list, LVM_SETCOLUMNA, c);
+            }
+            continue;
+        }
+        ShiftKeptColumns(c, 1);
+        ListKinds[c] = kinds[c];
+        ListNames[c] = name;
+        ListWidths[c] = -1;
+        PutColumn(list, LVM_INSERTCOLUMNA, c);
     }
 }
 
@@ -137,7 +214,9 @@ static void SetColumns(HWND list)
 static void FillList(HWND list)
 {
     if (ListDrawsRows) {
-        SendMessageA(list, LVM_SETITEMCOUNT, ShownRowCount, LVSICF_NOSCROLL);
+        if (ListRows != ShownRowCount)
+            SendMessageA(list, LVM_SETITEMCOUNT, ShownRowCount, LVSICF_NOSCROLL);
+        ListRows = ShownRowCount;
         InvalidateRect(list, nullptr, FALSE);
         return;
     }
@@ -160,18 +239,42 @@ static void FillList(HWND list)
     InvalidateRect(list, nullptr, TRUE);
 }
 
-// Each column as wide as its longest text (its name or a cell's, measured in
-// the list's font) and some room, and at least as wide as the list itself
-// needs for its cells and for its header. Returns the columns' total width.
+// The digit that is widest in the list's font: the numbers of the columns
+// are measured as written with it. Found once; the font stays the same
+// while the program runs.
+static char WidestDigit;
+
+static char FindWidestDigit(HDC dc)
+{
+    if (WidestDigit)
+        return WidestDigit;
+    LONG most = -1;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, &digit, 1, &size);
+        if (size.cx > most) {
+            most = size.cx;
+            WidestDigit = digit;
+        }
+    }
+    return WidestDigit;
+}
+
+// Each column as wide as the widest text it can have (its name or a cell's,
+// measured in the list's font) and some room, and at least as wide as the
+// list itself needs for its cells and for its header. The texts measured
+// are the few that can be widest, never every cell. Returns the columns'
+// total width.
 static int FitColumns(HWND box, HWND list)
 {
+    static WidestTexts widest[MaxStatementColumns];
     int columns = StatementColumns(ShownTerms);
     int widths[MaxStatementColumns] = {};
     FontDc f = GetFontDc(list);
-    for (int r = -1; r < ShownRowCount; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            const char* text = r < 0 ? StatementColumnName(ShownTerms, c)
-                                     : CellText(ShownTerms, ShownRows[r], c);
+    StatementWidestTexts(ShownTerms, ShownRows, ShownRowCount, FindWidestDigit(f.dc), widest);
+    for (int c = 0; c < columns; ++c) {
+        for (int k = -1; k < widest[c].count; ++k) {
+            const char* text = k < 0 ? StatementColumnName(ShownTerms, c) : widest[c].text[k];
             SIZE size = {};
             GetTextExtentPoint32A(f.dc, text, lstrlenA(text), &size);
             if (size.cx > widths[c])
@@ -188,43 +291,36 @@ static int FitColumns(HWND box, HWND list)
         int header = StringWidth(list, StatementColumnName(ShownTerms, c)) + ShownListRoom.header;
         if (header > width)
             width = header;
-        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
+        if (width != ListWidths[c])
+            SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
+        ListWidths[c] = width;
         total += width;
     }
     return total;
 }
 
-// The list of the box's template, where the common controls can draw the
-// rows themselves, gives way to one that does (LVS_OWNERDATA, from 4.70):
-// in its place, in its order among the controls, with its font and id. The
-// new list is asked whether it draws them: only such a list counts the rows
-// it is given without holding them. Returns the list kept.
+// The list of the box's template asks to draw its rows itself (LVS_OWNERDATA,
+// from 4.70); it is asked whether it does: only such a list counts the rows
+// it is given without holding them. The common controls 4.00 know no such
+// style and make a list that holds its cells. Where that is wanted though
+// the list could draw its rows, a plain list takes its place, in its order
+// among the controls, with its font and id. Returns the list kept.
 static HWND ListThatDrawsRows(HWND box, bool plainWanted)
 {
-    HWND plain = GetDlgItem(box, IDC_SCHEDULELIST);
-    ListDrawsRows = false;
-    if (plainWanted)
-        return plain;
-    RECT r = PlaceOf(box, IDC_SCHEDULELIST);
-    DWORD style = static_cast<DWORD>(GetWindowLongA(plain, GWL_STYLE)) | LVS_OWNERDATA;
-    HWND list = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(plain, GWL_EXSTYLE)),
-                                "SysListView32", "", style, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, box, nullptr, AppInstance, nullptr);
-    if (!list)
-        return plain;
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
     SendMessageA(list, LVM_SETITEMCOUNT, 1, 0);
-    bool draws = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 1;
+    ListDrawsRows = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 1;
     SendMessageA(list, LVM_SETITEMCOUNT, 0, 0);
-    if (!draws) {
-        DestroyWindow(list);
-        return plain;
-    }
-    SendMessageA(list, WM_SETFONT, SendMessageA(plain, WM_GETFONT, 0, 0), FALSE);
-    SetWindowPos(list, plain, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    DestroyWindow(plain);
-    SetWindowLongPtrA(list, GWLP_ID, IDC_SCHEDULELIST);
-    ListDrawsRows = true;
-    return list;
+    if (!ListDrawsRows || !plainWanted)
+        return list;
+    DWORD style = static_cast<DWORD>(GetWindowLongA(list, GWL_STYLE)) & ~LVS_OWNERDATA;
+    HWND plain = ListLike(box, list, style);
+    if (!plain)
+        return list;
+    DestroyWindow(list);
+    SetWindowLongPtrA(plain, GWLP_ID, IDC_SCHEDULELIST);
+    ListDrawsRows = false;
+    return plain;
 }
 
 // A list that draws its rows asks for each cell's text as it shows it.
@@ -242,11 +338,13 @@ void OnScheduleListNotify(const NMHDR* header)
                   item.cchTextMax);
 }
 
-// What the list leaves around a text is asked first, on the template's list.
+// What the list leaves around a text is asked first, the first time.
 HWND PrepareScheduleList(HWND box, bool plain)
 {
-    ShownListRoom = MeasureListRoom(GetDlgItem(box, IDC_SCHEDULELIST));
+    MeasureListRoom(box, GetDlgItem(box, IDC_SCHEDULELIST));
     HWND list = ListThatDrawsRows(box, plain);
+    ListColumns = 0;
+    ListRows = 0;
     RECT outer, inner;
     GetWindowRect(list, &outer);
     GetClientRect(list, &inner);

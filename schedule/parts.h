@@ -20,6 +20,9 @@ extern char StatementNoteText[StatementTextSize];
 // columns of a width, the heading of the shown statement, and the note's
 // texts (the statement's, and Copy's), as it opens and after each change.
 RECT PlaceOf(HWND box, int id);
+// A control's text set where it differs from the one it shows: the same
+// text written again would be drawn again.
+void ShowText(HWND control, const char* text);
 void LayOutScheduleBox(HWND box, int columnsWidth, bool opening);
 
 // The list (list.cpp). Made ready as the box opens: the list that draws its

@@ -128,7 +128,7 @@ static void ShowStatement(HWND box, bool opening)
     ShownRowCount = StatementRows(ShownTerms, ShownRows, &ShownEnd);
     int columnsWidth = ShowScheduleRows(box);
     StatementNote(ShownEnd, StatementNoteText);
-    SetDlgItemTextA(box, IDC_SCHEDULENOTE, StatementNoteText);
+    ShowText(GetDlgItem(box, IDC_SCHEDULENOTE), StatementNoteText);
     LayOutScheduleBox(box, columnsWidth, opening);
 }
 

@@ -11,6 +11,7 @@
 #include "finance/statement.h"
 #include "finance/table.h"
 #include "finance/terms.h"
+#include "finance/widest.h"
 #include "numtext/numtext.h"
 #include "tests/harness.h"
 
@@ -714,6 +715,83 @@ static void CheckCommaTexts()
     UseDecimalMark(".", ",");
 }
 
+
+// Columns sized by their widest texts: in fonts whose characters, digits
+// among them, have random widths, no cell of any column is wider than the
+// widest text its column is measured by; with a decimal point and a comma.
+static int TextWidth(const int* widths, const char* text)
+{
+    int width = 0;
+    for (; *text; ++text)
+        width += widths[static_cast<unsigned char>(*text)];
+    return width;
+}
+
+static void CheckWidestTexts()
+{
+    struct Case {
+        int kind, months;
+        const char *rate, *left, *right, *monthly, *once;
+        bool byYear;
+        int firstMonth, firstYear;
+        const char* what;
+    };
+    const Case cases[] = {
+        {LoanKind, 360, "8.00", "80000.00", "587.01", "", "", false, 0, 0, "worked example"},
+        {LoanKind, 360, "8.00", "80000.00", "587.01", "100", "5000", true, 10, 2025,
+         "extras by calendar year"},
+        {LoanKind, 1200, "100.00", "1000.00", "1.00", "", "", false, 0, 0,
+         "principal below zero, balance past the limit"},
+        {InvestmentKind, 1200, "8.00", "10000.00", "1.00", "", "", true, 12, 9950,
+         "years of five digits"},
+        {SavingKind, 30, "7.80", "200.00", "1.00", "0.01", "", false, 10, 2025,
+         "dates from October to March"},
+        {SavingKind, 1200, "1000.00", "9999999999.99", "1.00", "", "", false, 0, 0,
+         "worth past the limit"},
+    };
+    static StatementRow rows[MaxStatementRows];
+    static WidestTexts widest[MaxStatementColumns];
+    unsigned long long state = 0x452821E638D01377ull;
+    const char* const marks[] = {".", ","};
+    for (const char* mark : marks) {
+        UseDecimalMark(mark, *mark == '.' ? "," : ".");
+        for (const Case& c : cases) {
+            StatementTerms terms = TermsOfPage(c.kind, LeftToRight, c.months, c.rate, c.left,
+                                               c.right);
+            terms.extras = ExtrasOfTexts(c.monthly, "1", c.once, "2", c.months);
+            terms.byYear = c.byYear;
+            terms.firstMonth = c.firstMonth;
+            terms.firstYear = c.firstYear;
+            Statement s;
+            int count = StatementRows(terms, rows, &s);
+            for (int font = 0; font < 20; ++font) {
+                int widths[256];
+                for (int& w : widths)
+                    w = 1 + static_cast<int>(XorShift(&state) % 20);
+                char digit = '0';
+                for (char d = '1'; d <= '9'; ++d)
+                    digit = widths[static_cast<int>(d)] > widths[static_cast<int>(digit)] ? d
+                                                                                      : digit;
+                StatementWidestTexts(terms, rows, count, digit, widest);
+                for (int col = 0; col < StatementColumns(terms); ++col) {
+                    int most = 0;
+                    for (int k = 0; k < widest[col].count; ++k) {
+                        int w = TextWidth(widths, widest[col].text[k]);
+                        most = w > most ? w : most;
+                    }
+                    int cut = 0;
+                    for (int r = 0; r < count && !cut; ++r)
+                        cut = TextWidth(widths, CellText(terms, rows[r], col)) > most ? r + 1 : 0;
+                    if (!CHECK(!cut))
+                        printf("    %s, column %d, row %d: %s\n", c.what, col, cut - 1,
+                               CellText(terms, rows[cut - 1], col));
+                }
+            }
+        }
+    }
+    UseDecimalMark(".", ",");
+}
+
 void CheckStatements()
 {
     CheckInterest();
@@ -731,4 +809,5 @@ void CheckStatements()
     CheckWorkedTies();
     CheckStatementTexts();
     CheckCommaTexts();
+    CheckWidestTexts();
 }
