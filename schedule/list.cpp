@@ -133,6 +133,19 @@ static int ListWidths[MaxStatementColumns];
 // The rows a list that draws them was last told it has.
 static int ListRows;
 
+// Whether the list's columns or count of rows change: it is then drawn once,
+// when every change to it is made. On its own each change would have it
+// work out its scroll bars and be drawn again. A list whose cells alone
+// change is drawn again without its background wiped first.
+static bool Reshaping;
+
+static void Reshape(HWND list)
+{
+    if (!Reshaping)
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    Reshaping = true;
+}
+
 // A column's kind, name and subitem given to the list, as a new column at
 // a place or to the column there.
 static void PutColumn(HWND list, UINT message, int c)
@@ -189,6 +202,7 @@ static void SetColumns(HWND list)
             kept = kept || kinds[k] == ListKinds[c];
         if (kept)
             continue;
+        Reshape(list);
         SendMessageA(list, LVM_DELETECOLUMN, c, 0);
         ShiftKeptColumns(c, -1);
     }
@@ -196,11 +210,13 @@ static void SetColumns(HWND list)
         const char* name = StatementColumnName(ShownTerms, c);
         if (c < ListColumns && ListKinds[c] == kinds[c]) {
             if (ListSubItems[c] != c || lstrcmpA(ListNames[c], name) != 0) {
+                Reshape(list);
                 ListNames[c] = name;
                 PutColumn(list, LVM_SETCOLUMNA, c);
             }
             continue;
         }
+        Reshape(list);
         ShiftKeptColumns(c, 1);
         ListKinds[c] = kinds[c];
         ListNames[c] = name;
@@ -209,18 +225,20 @@ static void SetColumns(HWND list)
     }
 }
 
-// The rows into the list: drawn from ShownRows by the list itself, or each
-// cell copied into it. A list that draws its rows keeps its place in them.
+// The rows into the list: drawn from ShownRows by the list itself, told
+// only how many there are where that changes, or each cell copied into it.
+// A list that draws its rows keeps its place in them.
 static void FillList(HWND list)
 {
     if (ListDrawsRows) {
-        if (ListRows != ShownRowCount)
+        if (ListRows != ShownRowCount) {
+            Reshape(list);
             SendMessageA(list, LVM_SETITEMCOUNT, ShownRowCount, LVSICF_NOSCROLL);
+        }
         ListRows = ShownRowCount;
-        InvalidateRect(list, nullptr, FALSE);
         return;
     }
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    Reshape(list);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     SendMessageA(list, LVM_SETITEMCOUNT, ShownRowCount, 0);
     int columns = StatementColumns(ShownTerms);
@@ -235,8 +253,6 @@ static void FillList(HWND list)
                          reinterpret_cast<LPARAM>(&item));
         }
     }
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
 }
 
 // The digit that is widest in the list's font: the numbers of the columns
@@ -291,8 +307,10 @@ static int FitColumns(HWND box, HWND list)
         int header = StringWidth(list, StatementColumnName(ShownTerms, c)) + ShownListRoom.header;
         if (header > width)
             width = header;
-        if (width != ListWidths[c])
+        if (width != ListWidths[c]) {
+            Reshape(list);
             SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
+        }
         ListWidths[c] = width;
         total += width;
     }
@@ -360,9 +378,14 @@ HWND PrepareScheduleList(HWND box, bool plain)
 int ShowScheduleRows(HWND box)
 {
     HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    Reshaping = false;
     SetColumns(list);
     FillList(list);
-    return FitColumns(box, list);
+    int width = FitColumns(box, list);
+    if (Reshaping)
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, Reshaping || !ListDrawsRows);
+    return width;
 }
 
 int ScheduleListFrame()
