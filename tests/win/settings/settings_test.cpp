@@ -487,23 +487,30 @@ static void CheckPage(int index)
 // every cell's text inside its column, the columns side by side inside the
 // list.
 // Whether the box is checked with the largest extras it takes, in the last
-// month and the first, by year: the widest columns it gets.
+// month and the first, on the calendar from May where the screen has room
+// for a column more: the widest columns it gets. A date's widest cell is no
+// longer than the others, nor is a month number wider than "Total" for
+// being longer.
 static bool WithExtras;
 
-static void SetExtras(HWND box, const char* amount, const char* month)
+static void SetExtras(HWND box, const char* amount, const char* month, int firstMonth)
 {
     const int fields[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM, IDC_EXTRAONCE, IDC_EXTRAONCEMONTH};
     const char* texts[] = {amount, month, amount, "1"};
     for (int i = 0; i < 4; ++i)
         SetDlgItemTextA(box, fields[i], texts[i]);
+    HWND months = GetDlgItem(box, IDC_FIRSTMONTH);
+    SendMessageA(months, CB_SETCURSEL, firstMonth, 0);
+    SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FIRSTMONTH, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(months));
 }
 
 static void InspectSchedule(HWND box)
 {
-    if (WithExtras)
-        SetExtras(box, "10000000000", "1200");
     RECT work, frame, client;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    if (WithExtras)
+        SetExtras(box, "10000000000", "1200", work.right - work.left >= 800 ? 5 : 0);
     GetWindowRect(box, &frame);
     Report(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
                frame.bottom <= work.bottom,
@@ -602,7 +609,7 @@ static void InspectSchedule(HWND box)
     GetClientRect(list, &inner);
     ReportFit(total, inner.right, list, "", "columns fit side by side");
     if (WithExtras)
-        SetExtras(box, "", "1");
+        SetExtras(box, "", "1", 0);
 }
 
 // The longest texts: a loan of the cap at 1000 percent (payments of ten
