@@ -307,7 +307,8 @@ static bool FewestPlaces(const Problem& p, int months, double exact, double* rat
 }
 
 // Over one month a saving's future worth is the saving itself, and the
-// saving for a future worth the worth itself: every rate gives the same.
+// saving for a future worth the worth itself: every rate gives the same, to
+// the bit (the formulas take the amount as it is), so no search finds another.
 static bool RateChangesNothing(const Problem& p, int months)
 {
     return p.kind == SavingKind && months == 1;
@@ -319,10 +320,9 @@ int SolveRate(const SolveInput& input, int months, double* annualRate)
     int posed = Pose(input, &p);
     if (posed != Solved)
         return posed;
-    double kept = *annualRate;
-    bool any = RateChangesNothing(p, months);
-    if (any && Gives(p, months, kept))
-        return Solved;  // the rate the box shows stays
+    // The rate the box shows stays, whether it gives the target or not.
+    if (RateChangesNothing(p, months))
+        return Gives(p, months, *annualRate) ? Solved : NoRateChangesIt;
     // Where the lowest rate's result reaches the target already, or the
     // highest's falls short, the target lies beyond them, unless a rate near
     // them gives it after all.
@@ -340,8 +340,8 @@ int SolveRate(const SolveInput& input, int months, double* annualRate)
     }
     if (FewestPlaces(p, months, exact, annualRate))
         return Solved;
-    *annualRate = any ? kept : RateUsed(exact);
-    return any ? NoRateChangesIt : outcome;
+    *annualRate = RateUsed(exact);
+    return outcome;
 }
 
 // ---------------------------------------------------------------------------

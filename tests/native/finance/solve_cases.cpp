@@ -238,6 +238,13 @@ static const SolveCase SolveCases[] = {
      Solved},
     {"no rate changes it", SavingKind, R, Rate, "1", "7.80", "100", "200", "7.80", "100.00",
      NoRateChangesIt},
+    // At the cap too: no rate moves a one-month saving by a cent.
+    {"a one-month saving at the cap", SavingKind, L, Rate, "1", "0.10", "9999999999.99",
+     "10000000000.00", "0.10", "9999999999.99", NoRateChangesIt},
+    {"a one-month worth at the cap", SavingKind, R, Rate, "1", "7.80", "9999999999.99",
+     "9999999999.98", "7.80", "9999999999.99", NoRateChangesIt},
+    {"the saving itself at the cap", SavingKind, L, Rate, "1", "0.10", "9999999999.99",
+     "9999999999.99", "0.10", "9999999999.99", Solved},
     {"an amount of 0", SavingKind, L, Rate, "360", "7.80", "", "1000", nullptr, "0.00",
      AmountMissing},
     {"nothing given", SavingKind, R, Rate, "360", "7.80", "", "abc", nullptr, "0.00",
@@ -317,8 +324,7 @@ static const Unsteady UnsteadyCases[] = {
      "9999166530.37"},
     {"a payment of 9439311190.64", LoanKind, R, 1, "0.1664630858", "9439311190.64",
      "9438001958.20"},
-    // Over one month the result is the amount itself at every rate; 0.10
-    // shows a cent more or less.
+    // Over one month a saving's result is the amount itself at every rate.
     {"a saving of 10^10 over one month", SavingKind, L, 1, "0.10", "10000000000",
      "10000000000.00"},
     {"a worth of 10^10 over one month", SavingKind, R, 1, "0.10", "10000000000",
