@@ -480,10 +480,6 @@ static const MessageCase MessageCases[] = {
      "A monthly payment of 1000.00 on a loan of 300000.00 at 6.125 % does not cover the first "
      "month's interest of 1531.25; over 1200 months the payment is 1534.66, and a payment of "
      "1000.00 pays off a loan of 195483.07. Nothing was changed."},
-    {LoanKind, L, M, "360", "6.125", "300000", "1532",
-     "No term of up to 1200 months gives a monthly payment of 1532.00 from a loan of "
-     "300000.00 at 6.125 %: over 1200 months the payment is 1534.66, and a payment of 1532.00 "
-     "pays off a loan of 299480.06. Nothing was changed."},
     {LoanKind, R, M, "360", "8", "533.33", "80000",
      "A monthly payment of 533.33 on a loan of 80000.00 at 8.00 % pays only the first month's "
      "interest of 533.33; over 1200 months the loan is 79971.94, and a loan of 80000.00 takes "
