@@ -61,13 +61,23 @@ double PresentWorth(double x, double n, double, double monthly)
     return (1.0 / Power(1.0 + monthly, n)) * x;
 }
 
+// Over one month a saving's future worth is the saving itself, paid at the
+// month's end, and the saving for a future worth the worth itself, at every
+// rate. The formulas would round the growth and take 1 from it: the
+// difference is the monthly rate only to the growth's last bit, which
+// moves a large amount by a cent (a saving of 9999999999.99 would come to
+// 10000000000.00 at 0.1 %). So one month gives the amount as it is.
 double SavingFutureWorth(double x, double n, double, double monthly)
 {
+    if (n == 1.0)
+        return x;
     return (Power(1.0 + monthly, n) - 1.0) * (x / monthly);
 }
 
 double SavingPayment(double x, double n, double rate, double)
 {
+    if (n == 1.0)
+        return x;
     double growth = Power(1.0 + rate * MonthFactor, n);
     return (x * rate * MonthFactor) / (growth - 1.0);
 }

@@ -51,9 +51,9 @@ double LoanAmount(double x, double n, double rate, double monthly);
 double FutureWorth(double x, double n, double rate, double monthly);
 // Future worth -> present worth: (1 / (1 + i)^n) * x
 double PresentWorth(double x, double n, double rate, double monthly);
-// Monthly saving -> future worth: ((1 + i)^n - 1) * (x / i)
+// Monthly saving -> future worth: ((1 + i)^n - 1) * (x / i); x for n = 1
 double SavingFutureWorth(double x, double n, double rate, double monthly);
-// Future worth -> monthly saving: (x * R * c) / ((1 + R * c)^n - 1)
+// Future worth -> monthly saving: (x * R * c) / ((1 + R * c)^n - 1); x for n = 1
 double SavingPayment(double x, double n, double rate, double monthly);
 
 // A page's formula for a direction; any kind but a loan's or an

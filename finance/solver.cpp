@@ -3,15 +3,9 @@
 #include "finance/solver.h"
 
 #include "finance/formulas.h"
-#include "finance/statement.h"
+#include "finance/solveparts.h"
 #include "finance/terms.h"
 #include "numtext/numtext.h"
-
-// Which way a page's result moves as the term grows and as the rate grows.
-struct Moves {
-    bool upWithMonths;
-    bool upWithRate;
-};
 
 // Both solvers rely on this table: each page's result moves with the term,
 // and with the rate, always the same way over the whole range of both, in
@@ -25,18 +19,6 @@ static const Moves MovesOfPage[PageKindCount][2] = {
     {{true, true}, {false, false}},  // monthly saving -> future worth; and back
 };
 
-// A solve under way: the page, x as its field shows it, and the target as
-// its field shows it: its text (goal) and its value.
-struct Problem {
-    int kind;
-    int direction;
-    Formula formula;
-    Moves moves;
-    double amount;
-    double target;
-    char goal[FormatResultSize];
-};
-
 static const Moves& MovesOf(int kind, int direction)
 {
     return MovesOfPage[kind][direction == LeftToRight ? 0 : 1];
@@ -47,9 +29,7 @@ static bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Whether a text is an amount as a page writes it: whole digits without a
-// leading zero (but a lone one), the decimal mark and two places.
-static bool IsAmountText(const char* text)
+bool IsAmountText(const char* text)
 {
     int whole = 0;
     while (IsDigit(text[whole]))
@@ -91,32 +71,72 @@ static double TakeTarget(const char* shown, char* goal)
     return ReadText(goal);
 }
 
-// Takes the amounts as their fields show them; Solved where both are given,
-// else which one is missing.
 bool AmountsMissing(int outcome)
 {
     return outcome == AmountMissing || outcome == TargetMissing || outcome == BothMissing;
 }
 
-static int Pose(const SolveInput& input, Problem* p)
+bool TargetUnusable(int outcome)
+{
+    return outcome == TargetTooLarge || outcome == TargetNotAmount;
+}
+
+// Whether a text is the words for a result too large to show, blanks around
+// it aside.
+static bool SaysTooLarge(const char* text)
+{
+    while (*text == ' ')
+        ++text;
+    const char* words = TooLargeText;
+    while (*words && *text == *words)
+        ++text, ++words;
+    while (*text == ' ')
+        ++text;
+    return !*words && !*text;
+}
+
+static bool HasLetter(const char* text)
+{
+    for (; *text; ++text) {
+        if ((*text >= 'A' && *text <= 'Z') || (*text >= 'a' && *text <= 'z'))
+            return true;
+    }
+    return false;
+}
+
+// Whether the target's text can be solved for: not where it says a result
+// is too large to show, nor where it is words that read as no amount ("abc",
+// the calculator's "Cannot divide by 0" sent into the field). Words around
+// an amount ("700 a month") are read past, as in any field.
+static int TargetUsable(const char* text)
+{
+    if (SaysTooLarge(text))
+        return TargetTooLarge;
+    if (HasLetter(text) && ReadText(text) == 0)
+        return TargetNotAmount;
+    return Solved;
+}
+
+int Pose(const SolveInput& input, Problem* p)
 {
     p->kind = input.kind;
     p->direction = input.direction;
     p->formula = PageFormula(input.kind, input.direction);
     p->moves = MovesOf(input.kind, input.direction);
     p->amount = FieldAmount(input.amount);
+    int usable = TargetUsable(input.target);
+    if (usable != Solved)
+        return usable;
     p->target = TakeTarget(input.target, p->goal);
     if (p->amount == 0 || p->target == 0)
         return p->amount != 0 ? TargetMissing : p->target != 0 ? AmountMissing : BothMissing;
     return Solved;
 }
 
-// The output field's text at these terms against the target, compared as
-// numbers: -1 below it, 0 on it, 1 above. Both are amounts as a page writes
-// them, so the longer is the larger, and of two as long the first digit that
-// differs decides; a text that is no amount ("Value is too large") lies
-// above every target.
-static int CompareShown(const Problem& p, int months, double rate)
+// Both are amounts as a page writes them, so the longer is the larger, and
+// of two as long the first digit that differs decides; a text that is no
+// amount ("Value is too large") lies above every target.
+int CompareShown(const Problem& p, int months, double rate)
 {
     const char* shown = PageResultText(p.kind, p.direction, p.amount, months, rate,
                                        MonthlyRateOf(rate));
@@ -307,7 +327,8 @@ static bool FewestPlaces(const Problem& p, int months, double exact, double* rat
 }
 
 // Over one month a saving's future worth is the saving itself, and the
-// saving for a future worth the worth itself: every rate gives the same.
+// saving for a future worth the worth itself: every rate gives the same, to
+// the bit (the formulas take the amount as it is), so no search finds another.
 static bool RateChangesNothing(const Problem& p, int months)
 {
     return p.kind == SavingKind && months == 1;
@@ -319,10 +340,9 @@ int SolveRate(const SolveInput& input, int months, double* annualRate)
     int posed = Pose(input, &p);
     if (posed != Solved)
         return posed;
-    double kept = *annualRate;
-    bool any = RateChangesNothing(p, months);
-    if (any && Gives(p, months, kept))
-        return Solved;  // the rate the box shows stays
+    // The rate the box shows stays, whether it gives the target or not.
+    if (RateChangesNothing(p, months))
+        return Gives(p, months, *annualRate) ? Solved : NoRateChangesIt;
     // Where the lowest rate's result reaches the target already, or the
     // highest's falls short, the target lies beyond them, unless a rate near
     // them gives it after all.
@@ -340,212 +360,6 @@ int SolveRate(const SolveInput& input, int months, double* annualRate)
     }
     if (FewestPlaces(p, months, exact, annualRate))
         return Solved;
-    *annualRate = any ? kept : RateUsed(exact);
-    return any ? NoRateChangesIt : outcome;
-}
-
-// ---------------------------------------------------------------------------
-// What a solve that did not solve says.
-
-namespace {
-
-// Bounded text writing.
-struct Writer {
-    char* text;
-    int length;
-    void Put(const char* part)
-    {
-        for (; *part && length < SolveMessageSize - 1; ++part)
-            text[length++] = *part;
-        text[length] = '\0';
-    }
-};
-
-// The fields of each page, left and right, as their labels name them and
-// as a sentence does.
-struct FieldNames {
-    const char* label;
-    const char* words;
-};
-
-const FieldNames Fields[PageKindCount][2] = {
-    {{"Loan", "loan"}, {"Monthly Payment", "monthly payment"}},
-    {{"Present Worth", "present worth"}, {"Future Worth", "future worth"}},
-    {{"Monthly Saving", "monthly saving"}, {"Future Worth", "future worth"}},
-};
-
-const FieldNames& InputOf(const SolveInput& input)
-{
-    return Fields[input.kind][input.direction == LeftToRight ? 0 : 1];
-}
-
-const FieldNames& TargetOf(const SolveInput& input)
-{
-    return Fields[input.kind][input.direction == LeftToRight ? 1 : 0];
-}
-
-const char* CommandName(int unknown)
-{
-    return unknown == SolveForMonths ? "Solve for Months" : "Solve for Rate";
-}
-
-void PutMonths(Writer& out, int months)
-{
-    out.Put(MonthText(months));
-    out.Put(months == 1 ? " month" : " months");
-}
-
-void PutMissing(Writer& out, const SolveInput& input, int unknown, int outcome)
-{
-    const FieldNames& left = Fields[input.kind][0];
-    const FieldNames& right = Fields[input.kind][1];
-    out.Put("There is nothing to solve: the ");
-    if (outcome == BothMissing) {
-        out.Put(left.label);
-        out.Put(" and ");
-        out.Put(right.label);
-        out.Put(" fields are empty or 0.");
-    } else {
-        out.Put(outcome == AmountMissing ? InputOf(input).label : TargetOf(input).label);
-        out.Put(" field is empty or 0.");
-    }
-    out.Put(" Type the ");
-    out.Put(left.words);
-    out.Put(" and the ");
-    out.Put(right.words);
-    out.Put(", then choose ");
-    out.Put(CommandName(unknown));
-    out.Put(" again.");
-}
-
-// A loan whose payment pays no more than its first month's interest: no
-// term pays it off. Worked out exactly, as the statement does.
-bool PutInterestNotCovered(Writer& out, const SolveInput& input, const char* goal,
-                           double annualRate)
-{
-    if (input.kind != LoanKind)
-        return false;
-    long long amountCents = 0, targetCents = 0, rate = 0;
-    char rateText[FormatResultSize];
-    CopyText(rateText, RateText(annualRate));
-    if (!ParseCents(FormatNumber(FieldAmount(input.amount), 2), &amountCents) ||
-        !ParseCents(goal, &targetCents) || !ParseRate(rateText, &rate))
-        return false;
-    bool fromLoan = input.direction == LeftToRight;
-    long long loanCents = fromLoan ? amountCents : targetCents;
-    long long paymentCents = fromLoan ? targetCents : amountCents;
-    long long interest = InterestCents(loanCents, rate);
-    if (paymentCents > interest)
-        return false;
-    out.Put("A monthly payment of ");
-    out.Put(CentsText(paymentCents));
-    out.Put(" does not pay more than the first month's interest of ");
-    out.Put(CentsText(interest));
-    out.Put(" on a loan of ");
-    out.Put(CentsText(loanCents));
-    out.Put(" at ");
-    out.Put(rateText);
-    out.Put(" %, so no term pays the loan off. ");
-    return true;
-}
-
-void PutResult(Writer& out, const SolveInput& input, int months, double annualRate)
-{
-    out.Put(PageResultText(input.kind, input.direction, FieldAmount(input.amount), months,
-                           annualRate, MonthlyRateOf(annualRate)));
-}
-
-// "... gives a future worth of [exactly] 1000.00 over 12 months"
-void PutAsked(Writer& out, const char* target, const char* of, const char* goal, int months)
-{
-    out.Put(" gives a ");
-    out.Put(target);
-    out.Put(of);
-    out.Put(goal);
-    out.Put(" over ");
-    PutMonths(out, months);
-}
-
-// "6.125 %, which gives 1822.83."
-void PutRateGiving(Writer& out, const SolveInput& input, int months, double annualRate)
-{
-    out.Put(RateText(annualRate));
-    out.Put(" %, which gives ");
-    PutResult(out, input, months, annualRate);
-    out.Put(".");
-}
-
-} // namespace
-
-void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
-                  double annualRate, char* text)
-{
-    Writer out{text, 0};
-    text[0] = '\0';
-    const FieldNames& target = TargetOf(input);
-    char goal[FormatResultSize];
-    TakeTarget(input.target, goal);
-    switch (outcome) {
-    case AmountMissing:
-    case TargetMissing:
-    case BothMissing:
-        PutMissing(out, input, unknown, outcome);
-        return;
-    case NoTermReaches: {
-        bool rises = MovesOf(input.kind, input.direction).upWithMonths;
-        PutInterestNotCovered(out, input, goal, annualRate);
-        out.Put("Over ");
-        PutMonths(out, months);
-        out.Put(", the longest term, the ");
-        out.Put(target.words);
-        out.Put(" at ");
-        out.Put(RateText(annualRate));
-        out.Put(rises ? " % comes only to " : " % is still ");
-        PutResult(out, input, months, annualRate);
-        out.Put(rises ? ", less than the " : ", more than the ");
-        out.Put(goal);
-        out.Put(" asked for. The page shows that nearest term.");
-        return;
-    }
-    case NoRateReaches:
-        out.Put("No rate from ");
-        out.Put(RateText(MinRate));
-        out.Put(" to ");
-        out.Put(RateText(MaxRate));
-        out.Put(" %");
-        PutAsked(out, target.words, " of ", goal, months);
-        out.Put(": at ");
-        out.Put(annualRate == MinRate ? "the lowest rate, " : "the highest rate, ");
-        out.Put(RateText(annualRate));
-        out.Put(" %, it is ");
-        PutResult(out, input, months, annualRate);
-        out.Put(". The page shows that nearest rate.");
-        return;
-    case NoRateGivesExactly:
-        out.Put("No rate of up to ten decimals");
-        PutAsked(out, target.words, " of exactly ", goal, months);
-        out.Put(". The page shows the nearest rate, ");
-        PutRateGiving(out, input, months, annualRate);
-        return;
-    case NoRateChangesIt:
-        out.Put("Over ");
-        PutMonths(out, months);
-        out.Put(" a ");
-        out.Put(target.words);
-        out.Put(" is the ");
-        out.Put(InputOf(input).words);
-        out.Put(" itself, whatever the rate, so no rate gives a ");
-        out.Put(target.words);
-        out.Put(" of exactly ");
-        out.Put(goal);
-        out.Put(" from a ");
-        out.Put(InputOf(input).words);
-        out.Put(" of ");
-        out.Put(FormatNumber(FieldAmount(input.amount), 2));
-        out.Put(". The page keeps the rate, ");
-        PutRateGiving(out, input, months, annualRate);
-        return;
-    default:
-        return;
-    }
+    *annualRate = RateUsed(exact);
+    return outcome;
 }

@@ -20,22 +20,27 @@ struct SolveInput {
     const char* target;  // the output field's text
 };
 
-// What a solve came to. Where an amount is missing the term is left alone
-// and nothing is to be written or calculated; otherwise the term found is
-// the one to write and calculate at, the nearest where none gives the target.
+// What a solve came to. Only a solve that solved is written and calculated.
+// Where an amount is missing or the target is none the term is left alone;
+// otherwise the term comes back as the nearest to the target, which the
+// message gives.
 enum SolveOutcome : int {
     Solved = 0,          // the term found reaches the target; the rate gives it
     AmountMissing,       // the input field's amount is 0: nothing to solve
     TargetMissing,       // the output field's is 0
     BothMissing,
+    TargetTooLarge,      // the output field says a result is too large to show
+    TargetNotAmount,     // the output field holds words that read as no amount
     NoTermReaches,       // not even the longest term: 1200 months
     NoRateReaches,       // beyond what the lowest or the highest rate gives: that rate
     NoRateGivesExactly,  // between two neighbouring rates of ten places: the nearer
     NoRateChangesIt,     // every rate gives the same result, not the target: the rate kept
 };
 
-// Whether an outcome says an amount is missing: nothing is written.
+// Whether an outcome says an amount is missing, and whether it says the
+// target is no amount to solve for: either way the term is left alone.
 bool AmountsMissing(int outcome);
+bool TargetUnusable(int outcome);
 
 // Both solvers judge a term by the output field's text at that term, as
 // "Calculate It" would show it (PageResultText), in whole cents, and return
@@ -58,10 +63,13 @@ int SolveMonths(const SolveInput& input, double annualRate, int* months);
 int SolveRate(const SolveInput& input, int months, double* annualRate);
 
 // What a solve that did not solve says, in plain words, with the figures
-// that explain it (for a loan whose payment does not cover a month's
-// interest, that interest), given the term solved (a SolveFor), the
-// outcome, and the months and the rate it came to; empty where it solved.
-constexpr int SolveMessageSize = 1024;
+// that explain it, given the term solved (a SolveFor), the outcome, and the
+// months and the rate it came to; empty where it solved. Where no term or
+// rate gives the target: the nearest and its result, and what would give
+// the target there (for a loan whose payment does not cover a month's
+// interest, that interest too); and that nothing was written. Room for
+// three results of 309 whole digits besides the words.
+constexpr int SolveMessageSize = 2048;
 void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
                   double annualRate, char* text);
 

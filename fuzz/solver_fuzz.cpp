@@ -1,5 +1,6 @@
 // The solvers on any page, direction, amounts, term and rate within the
-// program's limits: the months found are the first that reach the target;
+// program's limits, and any target text: one that is no amount is not solved
+// for; otherwise the months found are the first that reach the target;
 // the rate found gives the target to the cent, or is a bound the target lies
 // beyond, or lies where no rate of ten places gives it (its two neighbours
 // of ten places fall either side of the target); texts fit their buffers.
@@ -192,8 +193,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int months = static_cast<int>(Take(data, size, 2) % 1200) + 1;
     double rate = RateUsed(static_cast<double>(Take(data, size, 8) % 11000000000000ull) / 1e10);
 
+    // The target: a number's text, or with the high flag whatever text the
+    // rest of the input makes, as a user may type or send into the field.
     char targetText[FormatResultSize];
     snprintf(targetText, sizeof targetText, "%s", FormatNumber(target, flags & 64 ? 10 : 2));
+    if (flags & 128) {
+        size_t length = size < sizeof targetText - 1 ? size : sizeof targetText - 1;
+        memcpy(targetText, data, length);
+        targetText[length] = '\0';
+    }
     SolveInput input = {kind, direction, x, targetText};
     Case c = {kind, direction, FieldAmount(x), ""};
     Goal(targetText, c.goal);
@@ -202,15 +210,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     double solvedRate = rate;
     int outcome = forRate ? SolveRate(input, months, &solvedRate)
                           : SolveMonths(input, rate, &solvedMonths);
-    bool missing = AmountsMissing(outcome);
-    if (missing != nothing || (nothing && (solvedMonths != months || solvedRate != rate)))
-        abort();
     // What it says: nothing where it solved, something that fits otherwise.
     static char message[SolveMessageSize + 1];
     message[SolveMessageSize] = 'x';
     SolveMessage(input, forRate ? SolveForRate : SolveForMonths, outcome, solvedMonths,
                  solvedRate, message);
     if (message[SolveMessageSize] != 'x' || (outcome == Solved) != (message[0] == '\0'))
+        abort();
+    // The words for a result too large to show are no target; nor are words
+    // that read as no amount. Either way the term is left alone.
+    if ((!(flags & 128) && TargetUnusable(outcome)) ||
+        (!strcmp(targetText, TooLargeText) && outcome != TargetTooLarge))
+        abort();
+    if (TargetUnusable(outcome)) {
+        if ((outcome == TargetNotAmount && strcmp(c.goal, "0.00")) || solvedMonths != months ||
+            solvedRate != rate)
+            abort();
+        return 0;
+    }
+    bool missing = AmountsMissing(outcome);
+    if (missing != nothing || (nothing && (solvedMonths != months || solvedRate != rate)))
         abort();
     if (forRate)
         CheckRoundTrip(kind, direction, x, months, rate);

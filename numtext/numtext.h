@@ -41,6 +41,13 @@ char* TrimTrailingBlanks(char* text);
 // ".", a point is dropped like any other character that is not a digit.
 double ParseNumber(char* text, int mode);
 
+// Reads the Interest Rate box's text: as ParseNumber in ParseUnsigned mode,
+// but with a mark other than ".", a text without that mark and with exactly
+// one "." takes the "." for the mark, as a rate has no thousands to group
+// ("6.5" is 6.5 in German, as "6,5" is; "7.125" 7.125). With the mark ".",
+// exactly as ParseNumber ("7,80" is 780).
+double ParseRateNumber(char* text);
+
 // Rounded decimal digits of a value: the point stands after the first
 // `exponent` digits; for exponent <= 0, -exponent zeros follow the point first.
 struct DigitRecord {

@@ -175,3 +175,23 @@ double ParseNumber(char* text, int mode)
     Accumulator value = whole + fraction;
     return value;
 }
+
+double ParseRateNumber(char* text)
+{
+    if (text && Mark != '.') {
+        char* point = nullptr;
+        int points = 0;
+        bool marked = false;
+        for (char* c = text; *c != '\0'; ++c) {
+            if (*c == Mark) {
+                marked = true;
+            } else if (*c == '.') {
+                point = c;
+                ++points;
+            }
+        }
+        if (!marked && points == 1)
+            *point = Mark;
+    }
+    return ParseNumber(text, ParseUnsigned);
+}

@@ -66,13 +66,13 @@ static void CalculateIt(HWND page, int kind)
 
 // Solves the page for its term or its rate: the terms and the input field
 // are read as a calculation reads them, without writing anything; the input
-// field's amount is x, the output field's whole text the target. With x or
-// the target missing nothing is written or calculated. Otherwise the term
-// found (the nearest, where none reaches the target) goes into its box, and
-// the page is calculated as "Calculate It" does, which writes back the
-// terms, the input and the result at that term over the target: each
-// control at most twice, the output field once. A solve that did not solve
-// then says why, in a message box of the main window's.
+// field's amount is x, the output field's whole text the target. Where the
+// term found gives the target it goes into its box, and the page is
+// calculated as "Calculate It" does, which writes back the terms, the input
+// and the result at that term: each control at most twice, the output field
+// once. Any other solve writes nothing, so every field and both boxes keep
+// what was typed, and says why in a message box of the main window's, with
+// the nearest term or rate and its result.
 static void SolveIt(HWND page, int kind, int unknown)
 {
     LoadFpuControl();
@@ -85,15 +85,14 @@ static void SolveIt(HWND page, int kind, int unknown)
     SolveInput input = {kind, direction, ReadAmount(page, InputField(direction)), target};
     int outcome = unknown == SolveForMonths ? SolveMonths(input, rate, &months)
                                             : SolveRate(input, months, &rate);
-    if (!AmountsMissing(outcome)) {
+    if (outcome == Solved) {
         if (unknown == SolveForMonths)
             SetDlgItemTextA(MainPanel, IDC_MONTHBOX, MonthText(months));
         else
             SetDlgItemTextA(MainPanel, IDC_RATEBOX, RateText(rate));
         CalculateIt(page, kind);
-    }
-    if (outcome == Solved)
         return;
+    }
     char text[SolveMessageSize];
     SolveMessage(input, unknown, outcome, months, rate, text);
     MessageBoxA(GetParent(PanelHost), text, "Ledgerly", MB_OK | MB_ICONINFORMATION);

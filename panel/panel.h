@@ -47,7 +47,8 @@ bool CalculateShownPage(PageCalculation* shown);
 
 // Solves the shown page for its term or its rate (a SolveFor): the term found
 // goes into its box, and the page is calculated at it as "Calculate It" does.
-// Nothing happens while no page is shown.
+// Where no term gives the target nothing is written, and a message box says
+// why. Nothing happens while no page is shown.
 void SolveShownPage(int unknown);
 
 // A device context of a control with the control's font selected, for

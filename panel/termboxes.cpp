@@ -34,24 +34,26 @@ constexpr int BoxEditId = 1001;
 static WNDPROC MonthEditProc;
 static WNDPROC RateEditProc;
 
-// Reads a box of the panel as a number, at most 29 characters of its text.
-static double ReadBoxNumber(HWND panel, int id, int mode)
+// Reads a term box of the panel as a number, at most 29 characters of its
+// text: the Month box by its first word, the Interest Rate box as a rate
+// (a lone point its decimal mark). Every reading of either box goes here.
+static double ReadBoxNumber(HWND panel, int id)
 {
     char text[FieldTextSize] = "";
     GetDlgItemTextA(panel, id, text, FieldTextSize);
-    return ParseNumber(text, mode);
+    return id == IDC_RATEBOX ? ParseRateNumber(text) : ParseNumber(text, ParseFirstWord);
 }
 
 // The month count the Month box holds, read as a calculation reads it.
 static int BoxMonths(HWND panel)
 {
-    return MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX, ParseFirstWord));
+    return MonthsUsed(ReadBoxNumber(panel, IDC_MONTHBOX));
 }
 
 void PeekTerms(HWND panel, int* months, double* annualRate)
 {
     *months = BoxMonths(panel);
-    *annualRate = RateUsed(ReadBoxNumber(panel, IDC_RATEBOX, ParseUnsigned));
+    *annualRate = RateUsed(ReadBoxNumber(panel, IDC_RATEBOX));
 }
 
 // Rereads both boxes, clamps them, writes the terms used back into the
@@ -194,7 +196,7 @@ static void FillRateList()
     LoadFpuControl();
     char held[HeldTextSize] = "";
     GetWindowTextA(RateBox, held, HeldTextSize);
-    double typed = ReadBoxNumber(MainPanel, IDC_RATEBOX, ParseUnsigned);
+    double typed = ReadBoxNumber(MainPanel, IDC_RATEBOX);
     SendMessageA(RateBox, CB_RESETCONTENT, 0, 0);
     int count = 0;
     for (int k = -RateSteps; k <= RateSteps; ++k) {

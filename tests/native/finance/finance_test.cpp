@@ -205,6 +205,33 @@ static void CheckOverflow()
     CHECK(isinf(FutureWorth(1, 1171, MaxRate, i)));
 }
 
+// Over one month a saving's worth is the saving itself, and the saving for
+// a worth the worth, at every rate: the exact annuity to the cent, also for
+// amounts at the cap, where the growth's rounding once moved it a cent.
+static void CheckOneMonthSavings()
+{
+    const double amounts[] = {0.01, 99.99, 1234567890.12, 9999999999.99, 1e10};
+    int faults = 0;
+    for (double r = MinRate;; r *= 1.01) {
+        double rate = RateUsed(r);
+        for (const FormulaCase& f : Formulas) {
+            if (f.kind != SavingGrow && f.kind != SavingPay)
+                continue;
+            for (double x : amounts) {
+                char shown[FormatResultSize];
+                strcpy(shown, FormatNumber(f.formula(x, 1, rate, MonthlyRateOf(rate)), 2));
+                const char* wanted = QuadText(Reference(f.kind, x, 1, rate));
+                if (strcmp(shown, wanted) != 0 && faults++ < 3)
+                    printf("  %s(%.17g, 1, %.17g) shows %s, exact %s\n", f.name, x, rate,
+                           shown, wanted);
+            }
+        }
+        if (rate == MaxRate)
+            break;
+    }
+    CHECK_INT(faults, 0, "a one-month saving or worth another cent");
+}
+
 // What the term boxes show after a calculation, and the terms used.
 struct TermTextCase {
     const char* typed;
@@ -369,6 +396,7 @@ int main(int argc, char** argv)
     HarnessStart();
     CheckGrid();
     CheckOverflow();
+    CheckOneMonthSavings();
     CheckTermTexts();
     CheckTermTextsSettle();
     CheckResultTexts();

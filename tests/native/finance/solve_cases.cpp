@@ -158,7 +158,8 @@ static const char* ExactRateText(const Exact& e, int months, const char* box)
 
 // ---------------------------------------------------------------------------
 // The table: the fields and boxes as typed, then the box of the term solved
-// and the output field after the calculation at it.
+// and the output field after the calculation at it; where it did not solve,
+// the nearest term and the result there, which the message gives.
 
 struct SolveCase {
     const char* what;
@@ -169,8 +170,8 @@ struct SolveCase {
     const char* rate;    // the Interest Rate box
     const char* amount;  // the input field
     const char* target;  // the output field
-    const char* solved;  // the solved term's box afterwards
-    const char* shown;   // the output field afterwards
+    const char* solved;  // the term solved for, as its box writes it; null: left alone
+    const char* shown;   // the output field at that term
     int outcome;         // a SolveOutcome: Solved unless told
 };
 
@@ -238,9 +239,25 @@ static const SolveCase SolveCases[] = {
      Solved},
     {"no rate changes it", SavingKind, R, Rate, "1", "7.80", "100", "200", "7.80", "100.00",
      NoRateChangesIt},
+    // At the cap too: no rate moves a one-month saving by a cent.
+    {"a one-month saving at the cap", SavingKind, L, Rate, "1", "0.10", "9999999999.99",
+     "10000000000.00", "0.10", "9999999999.99", NoRateChangesIt},
+    {"a one-month worth at the cap", SavingKind, R, Rate, "1", "7.80", "9999999999.99",
+     "9999999999.98", "7.80", "9999999999.99", NoRateChangesIt},
+    {"the saving itself at the cap", SavingKind, L, Rate, "1", "0.10", "9999999999.99",
+     "9999999999.99", "0.10", "9999999999.99", Solved},
     {"an amount of 0", SavingKind, L, Rate, "360", "7.80", "", "1000", nullptr, "0.00",
      AmountMissing},
-    {"nothing given", SavingKind, R, Rate, "360", "7.80", "", "abc", nullptr, "0.00",
+    // A target that is no amount: nothing to solve for, whatever the amount.
+    {"a target too large to show", InvestmentKind, L, Rate, "1200", "1000", "1000",
+     "Value is too large", nullptr, "Value is too large", TargetTooLarge},
+    {"too large, and no amount", InvestmentKind, L, M, "1200", "1000", "", "Value is too large",
+     nullptr, "0.00", TargetTooLarge},
+    {"words for a target", LoanKind, L, M, "360", "8", "80000", "Cannot divide by 0", nullptr,
+     "587.01", TargetNotAmount},
+    {"words around a target", LoanKind, L, M, "360", "8", "80000", "700 a month", "216",
+     "699.97", Solved},
+    {"nothing given", SavingKind, R, Rate, "360", "7.80", "", " - ", nullptr, "0.00",
      BothMissing},
 };
 
@@ -268,8 +285,8 @@ static void CheckSolveCase(const SolveCase& c)
     CHECK_INT(outcome, c.outcome, c.what);
     if (c.solved)
         CHECK_TEXT(box, c.solved, c.what);
-    // The calculation at the solved term, as "Calculate It" reads the field
-    // that the solve wrote back.
+    // The calculation at the solved term, as "Calculate It" reads the input
+    // field.
     double x = FieldAmount(input.amount);
     CHECK_TEXT(PageResultText(c.kind, c.direction, x, months, rate, MonthlyRateOf(rate)),
                c.shown, c.what);
@@ -317,8 +334,7 @@ static const Unsteady UnsteadyCases[] = {
      "9999166530.37"},
     {"a payment of 9439311190.64", LoanKind, R, 1, "0.1664630858", "9439311190.64",
      "9438001958.20"},
-    // Over one month the result is the amount itself at every rate; 0.10
-    // shows a cent more or less.
+    // Over one month a saving's result is the amount itself at every rate.
     {"a saving of 10^10 over one month", SavingKind, L, 1, "0.10", "10000000000",
      "10000000000.00"},
     {"a worth of 10^10 over one month", SavingKind, R, 1, "0.10", "10000000000",
@@ -456,20 +472,30 @@ struct MessageCase {
     const char* message;
 };
 
+// Every figure as the exact annuity gives it (the result at the nearest
+// term or rate, and what the target comes to the other way there), but the
+// future worth at 27.951590737 %, the double result's.
 static const MessageCase MessageCases[] = {
     {LoanKind, L, M, "360", "6.125", "300000", "1000",
-     "A monthly payment of 1000.00 does not pay more than the first month's interest of "
-     "1531.25 on a loan of 300000.00 at 6.125 %, so no term pays the loan off. Over 1200 "
-     "months, the longest term, the monthly payment at 6.125 % is still 1534.66, more than "
-     "the 1000.00 asked for. The page shows that nearest term."},
+     "A monthly payment of 1000.00 on a loan of 300000.00 at 6.125 % does not cover the first "
+     "month's interest of 1531.25; over 1200 months the payment is 1534.66, and a payment of "
+     "1000.00 pays off a loan of 195483.07. Nothing was changed."},
     {LoanKind, R, M, "360", "8", "533.33", "80000",
-     "A monthly payment of 533.33 does not pay more than the first month's interest of "
-     "533.33 on a loan of 80000.00 at 8.00 %, so no term pays the loan off. Over 1200 "
-     "months, the longest term, the loan at 8.00 % comes only to 79971.94, less than the "
-     "80000.00 asked for. The page shows that nearest term."},
+     "A monthly payment of 533.33 on a loan of 80000.00 at 8.00 % pays only the first month's "
+     "interest of 533.33; over 1200 months the loan is 79971.94, and a loan of 80000.00 takes "
+     "a payment of 533.52. Nothing was changed."},
     {SavingKind, L, M, "360", "0.10", "1", "10000",
-     "Over 1200 months, the longest term, the future worth at 0.10 % comes only to 1262.00, "
-     "less than the 10000.00 asked for. The page shows that nearest term."},
+     "No term of up to 1200 months gives a future worth of 10000.00 from a monthly saving of "
+     "1.00 at 0.10 %: over 1200 months the future worth is 1262.00, and a future worth of "
+     "10000.00 takes a monthly saving of 7.92. Nothing was changed."},
+    {SavingKind, R, M, "360", "0.10", "1000000", "100",
+     "No term of up to 1200 months gives a monthly saving of 100.00 from a future worth of "
+     "1000000.00 at 0.10 %: over 1200 months the monthly saving is 792.40, and a monthly "
+     "saving of 100.00 grows to a future worth of 126199.58. Nothing was changed."},
+    {InvestmentKind, R, M, "12", "0.1", "1000000", "900000",
+     "No term of up to 1200 months gives a present worth of 900000.00 from a future worth of "
+     "1000000.00 at 0.10 %: over 1200 months the present worth is 904841.19, and a present "
+     "worth of 900000.00 grows to a future worth of 994649.68. Nothing was changed."},
     {LoanKind, L, M, "360", "8", "80000", "",
      "There is nothing to solve: the Monthly Payment field is empty or 0. Type the loan and "
      "the monthly payment, then choose Solve for Months again."},
@@ -479,16 +505,30 @@ static const MessageCase MessageCases[] = {
     {SavingKind, R, Rate, "360", "8", "", "0",
      "There is nothing to solve: the Monthly Saving and Future Worth fields are empty or 0. "
      "Type the monthly saving and the future worth, then choose Solve for Rate again."},
+    {InvestmentKind, L, Rate, "1200", "1000", "1000", " Value is too large",
+     "The Future Worth field shows \"Value is too large\": that future worth is too large to "
+     "solve for. Type the future worth to reach, then choose Solve for Rate again."},
+    {LoanKind, L, M, "360", "8", "", "Cannot divide by 0",
+     "The Monthly Payment field holds \"Cannot divide by 0\", which is not an amount to solve "
+     "for. Type the monthly payment to reach, then choose Solve for Months again."},
     {LoanKind, L, Rate, "360", "8", "80000", "200",
-     "No rate from 0.10 to 1000.00 % gives a monthly payment of 200.00 over 360 months: at "
-     "the lowest rate, 0.10 %, it is 225.58. The page shows that nearest rate."},
+     "No rate from 0.10 to 1000.00 % gives a monthly payment of 200.00 from a loan of 80000.00 "
+     "over 360 months: at the lowest rate, 0.10 %, the payment is 225.58, and a payment of "
+     "200.00 pays off a loan of 70927.81. Nothing was changed."},
+    {LoanKind, L, Rate, "360", "8", "80000", "70000",
+     "No rate from 0.10 to 1000.00 % gives a monthly payment of 70000.00 from a loan of "
+     "80000.00 over 360 months: at the highest rate, 1000.00 %, the payment is 66666.67, and "
+     "a payment of 70000.00 pays off a loan of 84000.00. Nothing was changed."},
     {InvestmentKind, L, Rate, "1200", "8", "0.01", "10000000000",
-     "No rate of up to ten decimals gives a future worth of exactly 10000000000.00 over 1200 "
-     "months. The page shows the nearest rate, 27.9515907369 %, which gives 9999999999.95."},
+     "No rate of up to ten decimals gives a future worth of exactly 10000000000.00 from a "
+     "present worth of 0.01 over 1200 months: at the nearest rate, 27.9515907369 %, the future "
+     "worth is 9999999999.95, and at 27.951590737 % it is 10000000000.93. Nothing was "
+     "changed."},
     {SavingKind, L, Rate, "1", "7.80", "100", "200",
      "Over 1 month a future worth is the monthly saving itself, whatever the rate, so no rate "
-     "gives a future worth of exactly 200.00 from a monthly saving of 100.00. The page keeps "
-     "the rate, 7.80 %, which gives 100.00."},
+     "gives a future worth of exactly 200.00 from a monthly saving of 100.00: at every rate the "
+     "future worth is 100.00, and a future worth of 200.00 takes a monthly saving of 200.00. "
+     "Nothing was changed."},
     {LoanKind, L, Rate, "360", "7.80", "80000", "587.01", ""},
 };
 

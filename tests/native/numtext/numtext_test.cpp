@@ -225,6 +225,31 @@ void CheckDecimalMark()
         CHECK_TEXT(FormatNumber(c.value, c.decimals), c.text, label);
     }
 
+    // The Interest Rate box: a lone point is the decimal mark where the
+    // text has none of the language's own (an amount's groups: "80.000").
+    struct RateRead {
+        const char* decimal;
+        const char* text;
+        double value;
+        const char* after;
+    } const rates[] = {
+        {",", "6.5", 6.5, "6,5"},          {",", "7.125", 7.125, "7,125"},
+        {",", "6,5", 6.5, "6,5"},          {",", "1.234,5", 1234.5, "1234,5"},
+        {",", "6.5.1", 651.0, "651"},      {",", " -7.80 %", 7.8, "7,80"},
+        {",", ".5", 0.5, ",5"},            {",", "abc", 0.0, ""},
+        {"'", "6.5", 6.5, "6'5"},          {".", "7,80", 780.0, "780"},
+        {".", "6.5", 6.5, "6.5"},          {".", "1,234.5", 1234.5, "1234.5"},
+    };
+    for (const RateRead& r : rates) {
+        UseDecimalMark(r.decimal, " ");
+        char text[32];
+        strcpy(text, r.text);
+        char label[64];
+        snprintf(label, sizeof label, "mark %s: ParseRateNumber(\"%s\")", r.decimal, r.text);
+        CHECK_DOUBLE(ParseRateNumber(text), r.value, label);
+        CHECK_TEXT(text, r.after, label);
+    }
+
     // Back to the point: every text as before.
     UseDecimalMark(".", ",");
     CheckParseTable();

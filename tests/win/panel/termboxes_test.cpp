@@ -501,12 +501,72 @@ static void CheckLabels()
     CHECK_INT(Months, 180, "months from the keypad");
 }
 
-int main()
+// Windows set to a language that writes a decimal comma (German): in the
+// Interest Rate box a lone point is a decimal point too, in each reading of
+// the box: the calculation, the rate list and a solve's terms. An amount's
+// point still groups its thousands.
+constexpr RateCase CommaRateCases[] = {
+    {"6.5", 6.5, "6,50"},
+    {"7.125", 7.125, "7,125"},
+    {"1.234,5", 1000.0, "1000,00"},  // with the comma the point groups
+};
+
+static void CheckCommaRates()
+{
+    CHECK_INT(DecimalMark(), ',', "the user's decimal mark");
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    for (const RateCase& row : CommaRateCases) {
+        SetTerms("360", row.typed);
+        SetItemText(LoanPage, IDC_LEFTFIELD, "1.234");
+        Calculate();
+        char what[96];
+        wsprintfA(what, "comma: rate box \"%s\"", row.typed);
+        CHECK_DOUBLE(AnnualRate, row.rate, what);
+        CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), row.shown, what);
+        CHECK_TEXT(ItemText(LoanPage, IDC_LEFTFIELD), "1234,00", what);
+        CalculateAgain(what);
+    }
+
+    SetItemText(MainPanel, IDC_RATEBOX, "6.5");
+    DropDown(RateBox);
+    CHECK_INT(SendMessageA(RateBox, CB_GETCOUNT, 0, 0), 13, "comma: rate list of \"6.5\"");
+    CHECK_TEXT(ListItem(RateBox, 0), "6,20", "comma: rate list of \"6.5\"");
+    CHECK_TEXT(ListItem(RateBox, 12), "6,80", "comma: rate list of \"6.5\"");
+    CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), "6,50", "comma: rate list of \"6.5\"");
+
+    // Solve for Months reads the rate as the calculation does: at 6.125 % a
+    // payment of 1000 does not cover 300000's first month's interest, and
+    // nothing is written.
+    HANDLE watcher = StartBoxWatcher();
+    SetTerms("360", "6.125");
+    SetItemText(LoanPage, IDC_LEFTFIELD, "300000");
+    SetItemText(LoanPage, IDC_RIGHTFIELD, "1000");
+    PostMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_SOLVEMONTHS, 0), 0);
+    Pump();
+    StopBoxWatcher(watcher);
+    if (CHECK(SeenBoxCount == 1) &&
+        !CHECK(strstr(SeenBoxes[0].text, "does not cover the first month's interest of "
+                                         "1531,25; over 1200 months the payment is 1534,66")))
+        printf("    said \"%s\"\n", SeenBoxes[0].text);
+    CHECK_TEXT(ItemText(MainPanel, IDC_RATEBOX), "6.125", "comma: not solved at \"6.125\"");
+    CHECK_TEXT(ItemText(MainPanel, IDC_MONTHBOX), "360", "comma: not solved at \"6.125\"");
+}
+
+// Given "comma", the program runs in a language whose decimal mark is a
+// comma (the test's environment sets it) and its rate box is checked there.
+int main(int argc, char** argv)
 {
     HarnessStart();
     CHECK(StartLedgerly() != nullptr);
     if (!MainWindow || !LoanPage)
         return HarnessFinish("terms");
+    if (argc > 1 && strcmp(argv[1], "comma") == 0) {
+        CheckCommaRates();
+        PostMessageA(MainWindow, WM_CLOSE, 0, 0);
+        CHECK_INT(RunMessageLoop(), 0, "exit code");
+        return HarnessFinish("terms, decimal comma");
+    }
+    CHECK_INT(DecimalMark(), '.', "the test's own language writes a point");
     CheckReadTerms();
     CheckMonthList();
     CheckRateList();
