@@ -4,16 +4,33 @@
 #include "finance/amounttext.h"
 #include "numtext/numtext.h"
 
-// The user's month names, full and short.
+// The user's month names, full and short, the English ones until told:
+// those are written in from one text at the first use (names in rooms of
+// their own would fill the exe with empty room).
 constexpr int MonthNameSize = 32;
-static char FullMonths[12][MonthNameSize] = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-static char ShortMonths[12][MonthNameSize] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+static char FullMonths[12][MonthNameSize];
+static char ShortMonths[12][MonthNameSize];
+static bool MonthNamesKnown;
+constexpr char EnglishMonths[] = "January\0February\0March\0April\0May\0June\0July\0August\0"
+                                 "September\0October\0November\0December";
+
+static void KnowMonthNames()
+{
+    if (MonthNamesKnown)
+        return;
+    MonthNamesKnown = true;
+    const char* name = EnglishMonths;
+    for (int m = 0; m < 12; ++m) {
+        CopyText(FullMonths[m], MonthNameSize, name);
+        CopyText(ShortMonths[m], 4, name);
+        while (*name++) {
+        }
+    }
+}
 
 void UseMonthNames(const char* const full[12], const char* const abbreviated[12])
 {
+    MonthNamesKnown = true;
     for (int m = 0; m < 12; ++m) {
         CopyText(FullMonths[m], MonthNameSize, full[m]);
         CopyText(ShortMonths[m], MonthNameSize, abbreviated[m]);
@@ -23,6 +40,7 @@ void UseMonthNames(const char* const full[12], const char* const abbreviated[12]
 // A month's place in the names, any number taken as January.
 static int MonthIndex(int month)
 {
+    KnowMonthNames();
     return (month >= 1 && month <= 12 ? month : 1) - 1;
 }
 

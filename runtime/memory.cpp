@@ -2,8 +2,10 @@
 // runtime DLL (a retail Windows 95 has no msvcrt.dll). The compiler emits
 // calls to the memory routines for copies and clears of structures. Built
 // with -fno-builtin and without loop pattern distribution, so the loops
-// below stay loops and do not turn into calls to themselves.
+// below stay loops and do not turn into calls to themselves. On i686 also
+// the helpers the compiler calls for 64-bit division (divide.cpp).
 #include <stddef.h>
+#include "runtime/runtime.h"
 
 extern "C" {
 
@@ -56,5 +58,32 @@ size_t strlen(const char* text)
         ++n;
     return n;
 }
+
+#if defined(__i386__)
+// The i686 compiler divides 64-bit numbers and counts their trailing zero
+// bits by calls to these helpers of libgcc's.
+unsigned long long __udivmoddi4(unsigned long long dividend, unsigned long long divisor,
+                                unsigned long long* remainder)
+{
+    return DivideLong(dividend, divisor, remainder);
+}
+
+unsigned long long __udivdi3(unsigned long long dividend, unsigned long long divisor)
+{
+    return DivideLong(dividend, divisor, nullptr);
+}
+
+unsigned long long __umoddi3(unsigned long long dividend, unsigned long long divisor)
+{
+    unsigned long long remainder;
+    DivideLong(dividend, divisor, &remainder);
+    return remainder;
+}
+
+int __ctzdi2(unsigned long long value)
+{
+    return TrailingZeros(value);
+}
+#endif
 
 }  // extern "C"

@@ -16,6 +16,9 @@
 //   code that Windows loads into every GUI process may change it.
 // - A double's bits, for the number text and the power function.
 // - power.cpp: Power, in place of the C runtime's pow.
+// - divide.cpp: 64-bit division from 32-bit steps, which memory.cpp hands
+//   to the compiler's calls on i686 in place of libgcc's helpers (libgcc
+//   would bring unwinding tables the program has no use for).
 #ifndef LEDGERLY_RUNTIME_H
 #define LEDGERLY_RUNTIME_H
 
@@ -142,5 +145,12 @@ inline double DoubleFromBits(DoubleBits b)
 // at 64-bit precision: within about one unit in the last place, not always
 // the nearest double. Where there is no x87 unit they give NaN.
 double Power(double base, double exponent);
+
+// ---------------------------------------------------------------------------
+// Unsigned 64-bit division: the quotient, and the remainder where asked; the
+// divisor is not zero. And the trailing zero bits of a word that is not zero.
+unsigned long long DivideLong(unsigned long long dividend, unsigned long long divisor,
+                              unsigned long long* remainder);
+int TrailingZeros(unsigned long long value);
 
 #endif

@@ -4,6 +4,8 @@
 // built for the x87 unit.
 #include <math.h>
 #include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
 
 #include "finance/formulas.h"
 #include "runtime/runtime.h"
@@ -217,6 +219,51 @@ void AgainstGlibc()
     CHECK(worst <= 1);
 }
 
+// The number parser scales by 10^k through Power: every power of ten a
+// double holds is the double nearest to it, as glibc's strtod reads
+// "1e<k>", on SSE2 and on the x87; 10^309 is infinite.
+void PowersOfTen()
+{
+    int wrong = 0;
+    for (int k = 0; k <= 308; ++k) {
+        char text[16];
+        snprintf(text, sizeof text, "1e%d", k);
+        double nearest = strtod(text, nullptr);
+        wrong += !Same(Power(10.0, k), nearest) + !Same(PowerX87(10.0, k), nearest);
+    }
+    CHECK_INT(wrong, 0, "powers of ten");
+    CHECK(isinf(Power(10.0, 309.0)) && isinf(PowerX87(10.0, 309.0)));
+}
+
+// The i686 program's 64-bit division and trailing zero count against the
+// processor's own 64-bit arithmetic: at the edges of each word and at
+// random, divisors of one word and of two.
+void LongDivision()
+{
+    const uint64_t words[] = {0, 1, 2, 3, 7, 10, 0xFFFFFFFFull, 0x100000000ull, 0x100000001ull,
+                              0x7FFFFFFFFFFFFFFFull, 0x8000000000000000ull, 0xFFFFFFFF00000000ull,
+                              999999999999999999ull, ~0ull - 1, ~0ull};
+    unsigned long long state = 0x3243F6A8885A308Dull;
+    int wrong = 0;
+    for (int k = 0; k < 200000 + 225; ++k) {
+        uint64_t n, d;
+        if (k < 225) {
+            n = words[k / 15];
+            d = words[k % 15];
+        } else {
+            n = XorShift(&state) >> (XorShift(&state) % 64);
+            d = XorShift(&state) >> (XorShift(&state) % 64);
+        }
+        if (!d)
+            continue;
+        unsigned long long rest = 0;
+        wrong += DivideLong(n, d, &rest) != n / d || rest != n % d;
+        if (n)
+            wrong += TrailingZeros(n) != __builtin_ctzll(n);
+    }
+    CHECK_INT(wrong, 0, "64-bit quotients, remainders and trailing zeros");
+}
+
 }  // namespace
 
 int main()
@@ -228,6 +275,8 @@ int main()
     SpecialValues();
     SingleOperations();
     AgainstGlibc();
+    PowersOfTen();
+    LongDivision();
     CHECK_INT(ReadFpuControl(), control, "x87 control word left as found");
     return HarnessFinish("power");
 }
