@@ -19,7 +19,7 @@ static Columns ColumnsOf(const StatementTerms& t)
         c.column[c.count++] = DateColumn;
     if (t.kind != InvestmentKind)
         c.column[c.count++] = PaymentColumn;
-    if (HasExtras(t.extras))
+    if (HasExtras(t.extras, t.months))
         c.column[c.count++] = ExtraColumn;
     c.column[c.count++] = InterestColumn;
     if (t.kind == LoanKind)

@@ -15,29 +15,48 @@ static long long ExtraCents(const char* text)
     return cents;
 }
 
-// A month field of the box as the Month box is read, held to the term.
-static int ExtraMonth(const char* text, int months)
+// A month field of the box as the Month box is read.
+static int ExtraMonth(const char* text)
 {
     char copy[FieldTextSize];
     CopyText(copy, sizeof copy, text);
-    int month = MonthsUsed(ParseNumber(copy, ParseFirstWord));
-    return month > months ? months : month;
+    return MonthsUsed(ParseNumber(copy, ParseFirstWord));
 }
 
 StatementExtras ExtrasOfTexts(const char* monthly, const char* from, const char* once,
-                              const char* onceMonth, int months)
+                              const char* onceMonth)
 {
     StatementExtras extras;
     extras.monthly = ExtraCents(monthly);
-    extras.from = ExtraMonth(from, months);
+    extras.from = ExtraMonth(from);
     extras.once = ExtraCents(once);
-    extras.onceMonth = ExtraMonth(onceMonth, months);
+    extras.onceMonth = ExtraMonth(onceMonth);
     return extras;
 }
 
-bool HasExtras(const StatementExtras& extras)
+bool MonthlyApplies(const StatementExtras& extras, int months)
 {
-    return extras.monthly > 0 || extras.once > 0;
+    return extras.monthly > 0 && extras.from <= months;
+}
+
+bool OnceApplies(const StatementExtras& extras, int months)
+{
+    return extras.once > 0 && extras.onceMonth <= months;
+}
+
+bool HasExtras(const StatementExtras& extras, int months)
+{
+    return MonthlyApplies(extras, months) || OnceApplies(extras, months);
+}
+
+bool MonthlyTooLate(const StatementExtras& extras, int months)
+{
+    return extras.monthly > 0 && extras.from > months;
+}
+
+bool OnceTooLate(const StatementExtras& extras, int months)
+{
+    return extras.once > 0 && extras.onceMonth > months;
 }
 
 long long ExtraInMonth(const StatementExtras& e, int month)

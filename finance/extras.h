@@ -4,7 +4,9 @@
 #define LEDGERLY_EXTRAS_H
 
 // The extras in whole cents: an amount each month from a month on, and a
-// one-off in a month. Months lie between 1 and the statement's term.
+// one-off in a month. Months lie between 1 and 1200, as typed: an extra
+// from a month after the statement's last, or a one-off in such a month,
+// is not applied.
 struct StatementExtras {
     long long monthly;
     int from;
@@ -15,10 +17,18 @@ struct StatementExtras {
 // The extras as the Schedule box reads its four fields: each amount as a
 // page reads its input (lenient, capped, whole cents as its two-place text
 // shows it), each month as the Month box is read (its first word, whole
-// months), then held to 1 and the term.
+// months, 1 to 1200).
 StatementExtras ExtrasOfTexts(const char* monthly, const char* from, const char* once,
-                              const char* onceMonth, int months);
-bool HasExtras(const StatementExtras& extras);
+                              const char* onceMonth);
+
+// Whether the extra each month, the one-off, or either, is set and applied
+// in a statement of so many months; and whether it is set but falls after
+// the statement's last month.
+bool MonthlyApplies(const StatementExtras& extras, int months);
+bool OnceApplies(const StatementExtras& extras, int months);
+bool HasExtras(const StatementExtras& extras, int months);
+bool MonthlyTooLate(const StatementExtras& extras, int months);
+bool OnceTooLate(const StatementExtras& extras, int months);
 
 // The extra paid or saved in a month: the monthly one from its month on,
 // and the one-off in its month.

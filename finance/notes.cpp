@@ -14,16 +14,17 @@ static void PutTerms(TextWriter& out, const StatementTerms& terms)
     out.Put(terms.months == 1 ? " month" : " months");
 }
 
-// The extras set, after the page's terms.
-static void PutExtras(TextWriter& out, const StatementExtras& extras)
+// The extras applied, after the page's terms.
+static void PutExtras(TextWriter& out, const StatementTerms& terms)
 {
-    if (extras.monthly > 0) {
+    const StatementExtras& extras = terms.extras;
+    if (MonthlyApplies(extras, terms.months)) {
         out.Put("; extra ");
         out.Put(CentsText(extras.monthly));
         out.Put(" a month from month ");
         out.Put(CountText(extras.from));
     }
-    if (extras.once > 0) {
+    if (OnceApplies(extras, terms.months)) {
         out.Put("; one-off ");
         out.Put(CentsText(extras.once));
         out.Put(" in month ");
@@ -59,9 +60,12 @@ void StatementHeading(const StatementTerms& terms, char* text)
         out.Put(", growing to ");
         out.Put(terms.rightText);
     }
-    PutExtras(out, terms.extras);
+    PutExtras(out, terms);
     if (terms.firstMonth) {
-        out.Put("; first payment ");
+        // An investment's first month, a saving's first saving.
+        out.Put(terms.kind == LoanKind   ? "; first payment "
+                : terms.kind == SavingKind ? "; first saving "
+                                           : "; first month ");
         out.Put(MonthName(terms.firstMonth));
         out.Put(" ");
         out.Put(CountText(terms.firstYear));
@@ -235,14 +239,61 @@ static void WorthExtrasNote(const Statement& s, TextWriter& out)
     out.Put(" in all.");
 }
 
+// The extras named by their months, either or both: "the extra each month
+// from month 250", "the one-off of month 300", joined by "and"; the first
+// word with a capital where it starts a sentence.
+static void PutExtraMonths(TextWriter& out, bool monthly, bool once, const StatementExtras& e,
+                           const char* article)
+{
+    if (monthly) {
+        out.Put(article);
+        out.Put("extra each month from month ");
+        out.Put(CountText(e.from));
+    }
+    if (monthly && once)
+        out.Put(" and ");
+    if (once) {
+        out.Put(monthly ? "the " : article);
+        out.Put("one-off of month ");
+        out.Put(CountText(e.onceMonth));
+    }
+}
+
+// Extras that do nothing: those after the statement's last month, not
+// applied, and a loan's after the month it is paid off, not needed.
+static void UnusedExtrasNote(const Statement& s, TextWriter& out)
+{
+    const StatementTerms& t = s.terms;
+    const StatementExtras& e = t.extras;
+    int paidOff = t.kind == LoanKind && !s.tooLarge && s.ended ? s.month : t.months;
+    bool monthly = MonthlyApplies(e, t.months) && e.from > paidOff;
+    bool once = OnceApplies(e, t.months) && e.onceMonth > paidOff;
+    if (monthly || once) {
+        out.Put(" The loan is paid off in month ");
+        out.Put(CountText(paidOff));
+        out.Put(", before ");
+        PutExtraMonths(out, monthly, once, e, "the ");
+        out.Put(monthly && once ? ": they are not needed." : ": it is not needed.");
+    }
+    monthly = MonthlyTooLate(e, t.months);
+    once = OnceTooLate(e, t.months);
+    if (monthly || once) {
+        PutExtraMonths(out, monthly, once, e, " The ");
+        out.Put(monthly && once ? " fall after the last month, " : " falls after the last month, ");
+        out.Put(CountText(t.months));
+        out.Put(monthly && once ? ", and are not applied." : ", and is not applied.");
+    }
+}
+
 void StatementNote(const Statement& statement, char* text)
 {
     LoadFpuControl();
     TextWriter out{text, StatementTextSize, 0};
     text[0] = '\0';
-    bool extras = HasExtras(statement.terms.extras);
+    bool extras = HasExtras(statement.terms.extras, statement.terms.months);
     if (statement.terms.kind == LoanKind)
         (extras ? LoanExtrasNote : LoanNote)(statement, out);
     else
         (extras ? WorthExtrasNote : WorthNote)(statement, out);
+    UnusedExtrasNote(statement, out);
 }

@@ -342,10 +342,8 @@ static HWND ListThatDrawsRows(HWND box, bool plainWanted)
 }
 
 // A list that draws its rows asks for each cell's text as it shows it.
-void OnScheduleListNotify(const NMHDR* header)
+static void GiveCellText(const NMHDR* header)
 {
-    if (header->idFrom != IDC_SCHEDULELIST || header->code != static_cast<UINT>(LVN_GETDISPINFOA))
-        return;
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header))->item;
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
         return;
@@ -354,6 +352,65 @@ void OnScheduleListNotify(const NMHDR* header)
         item.iSubItem < StatementColumns(ShownTerms))
         lstrcpynA(item.pszText, CellText(ShownTerms, ShownRows[item.iItem], item.iSubItem),
                   item.cchTextMax);
+}
+
+// A letter of the first column ("Total") in either case, as one.
+static unsigned Folded(unsigned c)
+{
+    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+}
+
+// Whether a row's first cell begins with a typed text (is it, where whole),
+// letters of either case alike. The text comes as the list has it, in
+// characters of one byte or two.
+static bool RowMatches(int row, const void* typed, bool wide, bool whole)
+{
+    const char* cell = CellText(ShownTerms, ShownRows[row], 0);
+    for (int i = 0;; ++i) {
+        unsigned c = wide ? static_cast<const unsigned short*>(typed)[i]
+                          : static_cast<const unsigned char*>(typed)[i];
+        if (!c)
+            return !whole || !cell[i];
+        if (Folded(c) != Folded(static_cast<unsigned char>(cell[i])))
+            return false;
+    }
+}
+
+// Typing in a list that draws its rows: the row the typed text leads to, as
+// a plain list finds it. The first row, from the one the list starts at,
+// whose first cell begins with the text (or is it), going round to the first
+// row where the list asks; -1 for none.
+static LRESULT FindRow(const NMHDR* header, bool wide)
+{
+    const NMLVFINDITEMA* find = reinterpret_cast<const NMLVFINDITEMA*>(header);
+    const LVFINDINFOA& info = find->lvfi;
+    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz || ShownRowCount <= 0)
+        return -1;
+    int start = find->iStart >= 0 && find->iStart < ShownRowCount ? find->iStart : 0;
+    for (int k = 0; k < ShownRowCount; ++k) {
+        int row = start + k;
+        if (row >= ShownRowCount) {
+            if (!(info.flags & LVFI_WRAP))
+                return -1;
+            row -= ShownRowCount;
+        }
+        if (RowMatches(row, info.psz, wide, !(info.flags & LVFI_PARTIAL)))
+            return row;
+    }
+    return -1;
+}
+
+bool OnScheduleListNotify(const NMHDR* header, LRESULT* answer)
+{
+    if (header->idFrom != IDC_SCHEDULELIST)
+        return false;
+    UINT code = header->code;
+    if (code == LVN_GETDISPINFOA)
+        GiveCellText(header);
+    if (code != LVN_ODFINDITEMA && code != LVN_ODFINDITEMW)
+        return false;
+    *answer = FindRow(header, code == LVN_ODFINDITEMW);
+    return true;
 }
 
 // What the list leaves around a text is asked first, the first time.

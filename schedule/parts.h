@@ -32,7 +32,9 @@ void LayOutScheduleBox(HWND box, int columnsWidth, bool opening);
 // returns the columns' total width. And what the list asks of the box.
 HWND PrepareScheduleList(HWND box, bool plain);
 int ShowScheduleRows(HWND box);
-void OnScheduleListNotify(const NMHDR* header);
+// What the list asks of the box: each cell's text where it draws its rows,
+// and the row that typed text leads to, which the box answers (true).
+bool OnScheduleListNotify(const NMHDR* header, LRESULT* answer);
 // The width the list's border and vertical scroll bar take beside its
 // columns.
 int ScheduleListFrame();

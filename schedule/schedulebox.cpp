@@ -70,8 +70,8 @@ static void ReadExtras(HWND box)
     LRESULT month = SendDlgItemMessageA(box, IDC_FIRSTMONTH, CB_GETCURSEL, 0, 0);
     FirstMonth = month >= 1 && month <= 12 ? static_cast<int>(month) : 0;
     GetDlgItemTextA(box, IDC_FIRSTYEAR, FirstYearText, FieldTextSize);
-    ShownTerms.extras = ExtrasOfTexts(ExtraTexts[0], ExtraTexts[1], ExtraTexts[2],
-                                      ExtraTexts[3], ShownTerms.months);
+    ShownTerms.extras =
+        ExtrasOfTexts(ExtraTexts[0], ExtraTexts[1], ExtraTexts[2], ExtraTexts[3]);
     ShownTerms.byYear = ByYear;
     ShownTerms.firstMonth = FirstMonth;
     ShownTerms.firstYear = YearOfText(FirstYearText);
@@ -100,11 +100,17 @@ static void UseUserMonthNames()
 }
 
 // The first payment's list: an empty item (no dates), then the months;
-// the month and year as they were left, or the current year at first.
+// the month and year as they were left, or the current year at first. Its
+// label (the one before it) speaks of an investment's first month and a
+// saving's first saving.
 static void FillFirstPayment(HWND box)
 {
     UseUserMonthNames();
     HWND list = GetDlgItem(box, IDC_FIRSTMONTH);
+    SetWindowTextA(GetWindow(list, GW_HWNDPREV), ShownTerms.kind == LoanKind ? "&First payment:"
+                                                 : ShownTerms.kind == SavingKind
+                                                     ? "&First saving:"
+                                                     : "&First month:");
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
     for (int m = 1; m <= 12; ++m)
@@ -159,10 +165,14 @@ static void OnListKey(HWND box, const NMHDR* header)
         CopySchedule(box);
 }
 
-static void OnScheduleNotify(HWND box, const NMHDR* header)
+static INT_PTR OnScheduleNotify(HWND box, const NMHDR* header)
 {
     OnListKey(box, header);
-    OnScheduleListNotify(header);
+    LRESULT answer = 0;
+    if (!OnScheduleListNotify(header, &answer))
+        return FALSE;
+    SetWindowLongPtrA(box, DWLP_MSGRESULT, answer);
+    return TRUE;
 }
 
 // A field written back as it is used, once it loses the focus: an amount
@@ -259,8 +269,7 @@ static INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, L
         FillScheduleBox(box);
         return FALSE;
     case WM_NOTIFY:
-        OnScheduleNotify(box, reinterpret_cast<const NMHDR*>(lParam));
-        return FALSE;
+        return OnScheduleNotify(box, reinterpret_cast<const NMHDR*>(lParam));
     case WM_HELP:
         return TRUE;
     case WM_COMMAND:

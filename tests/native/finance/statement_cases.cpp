@@ -396,15 +396,41 @@ static const ExtrasCase ExtrasCases[] = {
       "of 34.01. Total interest 2.01, 0.00 less than without them."},
      "50", "3", "", "1"},
     // An extra larger than the balance pays it off; the extra is what passes
-    // the payment. A one-off in month 1 and the monthly extra from a month
-    // past the term, held to it.
+    // the payment. A one-off in month 1, and the monthly extra from a month
+    // past the term (1200), not applied.
     {{"one-off larger than the loan", LoanKind, LeftToRight, 12, "6.00", "1000.00", "86.07",
       1, "1\t86.07\t918.93\t5.00\t1000.00\t0.00\r\n",
       "Total\t86.07\t918.93\t5.00\t1000.00\r\n",
-      "Loan of 1000.00 at 6.00 % over 12 months, paying 86.07 a month; extra 1.00 a month "
-      "from month 12; one-off 2000.00 in month 1",
+      "Loan of 1000.00 at 6.00 % over 12 months, paying 86.07 a month; one-off 2000.00 in "
+      "month 1",
       nullptr},
      "1", "5000", "2000", "0"},
+    // Extras after the last month are not applied: the statement is the one
+    // without them, and the note says so. A one-off after the month the
+    // extras pay the loan off is not needed.
+    {{"extra after the last month", LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01",
+      360, "360\t589.71\t3.91\t585.80\t0.00\r\n", "Total\t211326.30\t131326.30\t80000.00\r\n",
+      "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month",
+      "Total interest 131326.30. The last payment is 589.71, not 587.01: it settles the balance "
+      "the other payments leave. The extra each month from month 400 falls after the last "
+      "month, 360, and is not applied."},
+     "100", "400", "", "1"},
+    {{"one-off after the last month", SavingKind, LeftToRight, 3, "12.00", "100.00", "303.01",
+      3, "3\t100.00\t2.01\t303.01\r\n", "Total\t300.00\t3.01\t303.01\r\n",
+      "Saving 100.00 a month at 12.00 % over 3 months, growing to 303.01",
+      "Each month's interest is credited in whole cents: the statement ends at 303.01, as does "
+      "the future worth the page worked out. The one-off of month 5 falls after the last "
+      "month, 3, and is not applied."},
+     "", "1", "50", "5"},
+    {{"one-off after the payoff", LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01", 226,
+      "226\t256.43\t0.00\t1.70\t254.73\t0.00\r\n",
+      "Total\t132333.68\t22500.00\t74833.68\t80000.00\r\n",
+      "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month; extra 100.00 a month "
+      "from month 1; one-off 5000.00 in month 300",
+      "With the extras the loan is paid off in month 226, 134 months sooner, with a last "
+      "payment of 256.43. Total interest 74833.68, 56492.62 less than without them. The loan "
+      "is paid off in month 226, before the one-off of month 300: it is not needed."},
+     "100", "1", "5000", "300"},
     {{"one-off in the last month", LoanKind, LeftToRight, 12, "6.00", "1000.00", "80.00", 12,
       "12\t80.00\t74.85\t0.77\t154.08\t0.00\r\n",
       "Total\t960.00\t74.85\t34.85\t1000.00\r\n", nullptr, nullptr},
@@ -566,6 +592,17 @@ static void CheckCalendars()
                "Loan of 80000.00 at 8.00 % over 360 months, paying 587.01 a month; first "
                "payment October 2025",
                "heading on the calendar");
+    // An investment has no payment: its first month; a saving's first
+    // month is its first saving.
+    StatementTerms worth = TermsOfPage(InvestmentKind, LeftToRight, 12, "6.00", "1000.00",
+                                       "1061.68");
+    worth.firstMonth = 10;
+    worth.firstYear = 2025;
+    StatementHeading(worth, text);
+    CHECK(strstr(text, "growing to 1061.68; first month October 2025") != nullptr);
+    worth.kind = SavingKind;
+    StatementHeading(worth, text);
+    CHECK(strstr(text, "growing to 1061.68; first saving October 2025") != nullptr);
     // The monthly view: the Date column after the month, as the list shows
     // it in the text and as a date in SYLK; the total leaves it empty.
     terms.byYear = false;
@@ -670,7 +707,7 @@ static void CheckStatementTexts()
                       "E\r\n";
     CHECK(strlen(sylk) > strlen(end) && strcmp(sylk + strlen(sylk) - strlen(end), end) == 0);
     // A semicolon in the heading is written twice.
-    terms.extras = ExtrasOfTexts("5", "2", "", "1", 3);
+    terms.extras = ExtrasOfTexts("5", "2", "", "1");
     StatementTable(terms, SylkTable, sylk);
     CHECK(strstr(sylk, "paying 34.00 a month;; extra 5.00 a month from month 2\"\r\n") != nullptr);
     terms.extras = StatementExtras{};
@@ -758,7 +795,7 @@ static void CheckWidestTexts()
         for (const Case& c : cases) {
             StatementTerms terms = TermsOfPage(c.kind, LeftToRight, c.months, c.rate, c.left,
                                                c.right);
-            terms.extras = ExtrasOfTexts(c.monthly, "1", c.once, "2", c.months);
+            terms.extras = ExtrasOfTexts(c.monthly, "1", c.once, "2");
             terms.byYear = c.byYear;
             terms.firstMonth = c.firstMonth;
             terms.firstYear = c.firstYear;
@@ -800,7 +837,7 @@ void CheckStatements()
     for (const ExtrasCase& c : ExtrasCases) {
         const StatementCase& t = c.statement;
         StatementTerms terms = TermsOfPage(t.kind, t.direction, t.months, t.rate, t.left, t.right);
-        terms.extras = ExtrasOfTexts(c.monthly, c.from, c.once, c.onceMonth, t.months);
+        terms.extras = ExtrasOfTexts(c.monthly, c.from, c.once, c.onceMonth);
         CheckTerms(t, terms);
         CheckYears(terms, t.what);
     }

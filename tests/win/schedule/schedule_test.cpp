@@ -229,6 +229,11 @@ static void InspectSchedule(HWND box)
         CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), c.note, "schedule note");
     }
     CHECK_INT(GetWindowLongA(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT, "report view");
+    // An investment has no payment: the calendar's label speaks of its first
+    // month, a saving's of its first saving.
+    const char* const firstLabels[] = {"&First payment:", "&First month:", "&First saving:"};
+    CHECK_TEXT(TextOf(GetWindow(GetDlgItem(box, IDC_FIRSTMONTH), GW_HWNDPREV)),
+               firstLabels[c.tab], "the first month's label");
 
     // Every row: as many as the statement has months, and the total.
     int months = atoi(c.months);
@@ -533,6 +538,14 @@ static void CheckCalendar(HWND box, HWND list)
     Type(box, IDC_EXTRAONCE, "5000");
 }
 
+// Typing a month's number in the list selects that month, as in any list.
+static void CheckTypedMonth(HWND list, const char* what)
+{
+    for (const char* c = "120"; *c; ++c)
+        SendMessageA(list, WM_CHAR, *c, 1);  // a key pressed once
+    CHECK_INT(SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED), 119, what);
+}
+
 static void InspectExtras(HWND box)
 {
     ++ScheduleInspections;
@@ -543,6 +556,7 @@ static void InspectExtras(HWND box)
         CHECK_TEXT(ItemText(box, fields[i]), start[i], "an extras field at first");
     CHECK(!IsDlgButtonChecked(box, IDC_BYYEAR));
     CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 361, "no extras: every month");
+    CheckTypedMonth(list, "month 120 typed in the list that draws its rows");
 
     // 100.00 more each month: the column, the rows, the heading and the note
     // follow at once; the field keeps what was typed until it is left.
@@ -573,8 +587,9 @@ static void InspectExtras(HWND box)
     CheckCopied(box, list, "copied by year");
     SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
 
-    // A one-off instead, in a month past the term: held to it, and shown so
-    // once the field is left.
+    // A one-off instead; in a month past the term it is not applied (the
+    // statement is the one without it, the note says so), and its field
+    // keeps the month, shown as read once the field is left.
     Type(box, IDC_EXTRAMONTHLY, "");
     Type(box, IDC_EXTRAONCE, "5000");
     Type(box, IDC_EXTRAONCEMONTH, "12");
@@ -583,8 +598,13 @@ static void InspectExtras(HWND box)
         CHECK_TEXT(CellOf(list, 11, c), twelfth[c], "month 12 with a one-off of 5000.00");
     SetFocus(GetDlgItem(box, IDC_EXTRAONCEMONTH));
     Type(box, IDC_EXTRAONCEMONTH, "9999 months");
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 361, "a one-off past the term");
+    CHECK(strstr(ItemText(box, IDC_SCHEDULENOTE),
+                 "Total interest 131326.30. The last payment is 589.71, not 587.01: it settles "
+                 "the balance the other payments leave. The one-off of month 1200 falls after "
+                 "the last month, 360, and is not applied.") != nullptr);
     SetFocus(list);
-    CHECK_TEXT(ItemText(box, IDC_EXTRAONCEMONTH), "360", "a month held to the term");
+    CHECK_TEXT(ItemText(box, IDC_EXTRAONCEMONTH), "1200", "a month past the term kept");
     Type(box, IDC_EXTRAONCEMONTH, "12");
 
     CheckCalendar(box, list);
@@ -623,6 +643,7 @@ static void InspectExtrasKept(HWND box)
     Type(box, IDC_EXTRAONCE, "");
     CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 361, "no extras again");
     CheckCopied(box, list, "copied again");
+    CheckTypedMonth(list, "month 120 typed in the list filled cell by cell");
 }
 
 static void CheckExtras()
