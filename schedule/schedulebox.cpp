@@ -77,9 +77,35 @@ static void ReadExtras(HWND box)
     ShownTerms.firstYear = YearOfText(FirstYearText);
 }
 
+// Whether the user's formats are written in the system's ANSI code page,
+// the one the program's texts are drawn in.
+static bool UserCodePageIsSystems()
+{
+    char page[8] = "";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE, page, sizeof page);
+    UINT number = 0;
+    for (const char* c = page; *c >= '0' && *c <= '9'; ++c)
+        number = number * 10 + static_cast<UINT>(*c - '0');
+    return number == GetACP();
+}
+
+// A text of the user's formats in the system's ANSI code page. Windows 2000
+// and later convert it when asked (LOCALE_USE_CP_ACP): a user whose formats
+// are Polish on an English system would otherwise get another code page's
+// bytes. Windows 95 and NT 4 take no such request and fail it; there the
+// text is taken as it comes only where the user's code page is the
+// system's, and not at all otherwise.
+static bool LocaleText(LCTYPE type, char* text, int size)
+{
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type | LOCALE_USE_CP_ACP, text, size))
+        return true;
+    return UserCodePageIsSystems() && GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, size);
+}
+
 // The user's month names, asked of the system as the box opens: the full
 // ones for the first payment's list and the heading, the short ones for the
-// dates. A name the system does not give keeps the one the statement has.
+// dates. A name the system does not give in its code page keeps the one the
+// statement has, English at first.
 static void UseUserMonthNames()
 {
     static char full[12][32];
@@ -87,11 +113,9 @@ static void UseUserMonthNames()
     const char* fullNames[12];
     const char* shortNames[12];
     for (int m = 0; m < 12; ++m) {
-        lstrcpynA(full[m], MonthName(m + 1), sizeof full[m]);
-        GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SMONTHNAME1 + m, full[m], sizeof full[m]);
-        abbreviated[m][0] = '\0';
-        if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVMONTHNAME1 + m, abbreviated[m],
-                            sizeof abbreviated[m]))
+        if (!LocaleText(LOCALE_SMONTHNAME1 + m, full[m], sizeof full[m]))
+            lstrcpynA(full[m], MonthName(m + 1), sizeof full[m]);
+        if (!LocaleText(LOCALE_SABBREVMONTHNAME1 + m, abbreviated[m], sizeof abbreviated[m]))
             lstrcpynA(abbreviated[m], full[m], 4);
         fullNames[m] = full[m];
         shortNames[m] = abbreviated[m];

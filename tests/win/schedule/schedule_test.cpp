@@ -234,6 +234,12 @@ static void InspectSchedule(HWND box)
     const char* const firstLabels[] = {"&First payment:", "&First month:", "&First saving:"};
     CHECK_TEXT(TextOf(GetWindow(GetDlgItem(box, IDC_FIRSTMONTH), GW_HWNDPREV)),
                firstLabels[c.tab], "the first month's label");
+    // In German the month names come in the system's code page, umlaut and all.
+    if (DecimalMark() == ',') {
+        char name[32] = "";
+        SendDlgItemMessageA(box, IDC_FIRSTMONTH, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(name));
+        CHECK_TEXT(name, "M\xe4rz", "a German month name");
+    }
 
     // Every row: as many as the statement has months, and the total.
     int months = atoi(c.months);
