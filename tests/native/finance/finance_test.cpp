@@ -1066,6 +1066,8 @@ static void CheckCommaTexts()
 
 // The pages solved for the term or the rate (solve_cases.cpp).
 void CheckSolving();
+// The cost of a loan with fees and points (loancost_cases.cpp).
+void CheckLoanCosts();
 
 int main(int argc, char** argv)
 {
@@ -1093,5 +1095,6 @@ int main(int argc, char** argv)
     CheckStatementTexts();
     CheckCommaTexts();
     CheckSolving();
+    CheckLoanCosts();
     return HarnessFinish("finance");
 }
