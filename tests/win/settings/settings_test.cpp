@@ -9,10 +9,12 @@
 // field's own background, with no text under the mark, and shown whole in
 // a tip that wraps at half the screen. The Schedule box, with the longest
 // texts its columns get, lies on the screen whole, its texts fit, and every
-// column holds its longest text.
+// column holds its longest text; so does the Loan Cost box, its fields, its
+// figures and its note with the longest texts each can show.
 #include <stdlib.h>
 #include <string.h>
 
+#include "finance/loancost.h"
 #include "finance/statement.h"
 #include "tests/win/boxdriver.h"
 
@@ -647,6 +649,88 @@ static void CheckScheduleBox()
     SetWindowTextA(RateBox, "7.80");
 }
 
+// The Loan Cost box on the work area with every control inside it; its
+// labels, fields, figures, note and button whole, with the longest texts
+// each can show: the largest loan the page shows with the largest fees and
+// points, the widest rate, "Value is too large", and each of the notes.
+static void InspectLoanCost(HWND box)
+{
+    SetDlgItemTextA(box, IDC_COSTFEES, "10000000000.00");
+    SetDlgItemTextA(box, IDC_COSTPOINTS, "99.9999999999");
+    RECT work, frame, client;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(box, &frame);
+    GetClientRect(box, &client);
+    Report(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+               frame.bottom <= work.bottom,
+           box, "Loan Cost", "lies on the work area");
+    printf("%s: box %ld x %ld at (%ld, %ld)\n", Where, frame.right - frame.left,
+           frame.bottom - frame.top, frame.left, frame.top);
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r = RectInParent(c), inner, format = {};
+        GetClientRect(c, &inner);
+        char text[64];
+        lstrcpynA(text, TextOf(c), sizeof text);
+        Report(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom,
+               c, text, "lies inside the box");
+        int id = GetDlgCtrlID(c) & 0xFFFF;
+        if (id == IDC_COSTNOTE || !text[0])
+            continue;
+        if (lstrcmpiA(ClassOf(c), "Edit") == 0) {
+            SendMessageA(c, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+            ReportFit(TextExtent(c, text).cx, format.right - format.left, c, text, "shows whole");
+            continue;
+        }
+        bool button = lstrcmpiA(ClassOf(c), "Button") == 0;
+        ReportFit(TextExtent(c, text).cx, button ? ButtonRoom(c, inner.right) : inner.right, c,
+                  text, "text fits across");
+        ReportFit(TextExtent(c, text).cy, inner.bottom, c, text, "text fits down");
+    }
+    const char* widest[] = {"-10000000000.00", "12010000000003.30", "999999999.999 %",
+                            TooLargeText};
+    for (int id = IDC_AMOUNTFINANCED; id <= IDC_EFFECTIVERATE; ++id) {
+        HWND figure = GetDlgItem(box, id);
+        RECT inner;
+        GetClientRect(figure, &inner);
+        for (const char* text : widest)
+            ReportFit(TextExtent(figure, text).cx, inner.right, figure, text, "fits across");
+    }
+    // The notes: of a rate, of fees and points that take the whole loan, of
+    // a loan too large to follow.
+    LoanCost costs[3];
+    StatementTerms loan = TermsOfPage(LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01");
+    WorkOutLoanCost(loan, 0, 0, &costs[0]);
+    WorkOutLoanCost(loan, 8000000, 0, &costs[1]);
+    loan.leftTooLarge = true;
+    WorkOutLoanCost(loan, 0, 0, &costs[2]);
+    HWND note = GetDlgItem(box, IDC_COSTNOTE);
+    RECT inner;
+    GetClientRect(note, &inner);
+    for (const LoanCost& cost : costs) {
+        RECT need = WrappedTextNeed(note, cost.note, DT_NOPREFIX);
+        ReportFit(need.bottom, inner.bottom, note, cost.note, "note fits down");
+        ReportFit(need.right, inner.right, note, cost.note, "every line of the note fits across");
+    }
+}
+
+static void CheckLoanCostBox()
+{
+    wsprintfA(Where, "%d DPI, %s fonts, Loan Cost box", Dpi, WineFonts ? "Wine's" : "default");
+    SelectTab(0);
+    SetWindowTextA(MonthBox, "1200");
+    SetWindowTextA(RateBox, "0.1");
+    SetItemText(LoanPage, IDC_RIGHTFIELD, "10000000000");
+    Click(LoanPage, IDC_RIGHTTOLEFT);
+    ArmBoxDriver(CloseByEscape, InspectLoanCost);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_LOANCOST, 0), 0);
+    DisarmBoxDriver();
+    CHECK_INT(BoxesSeen, 1, Where);
+    CHECK_INT(BoxesStuck, 0, Where);
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    SetWindowTextA(MonthBox, "360");
+    SetWindowTextA(RateBox, "7.80");
+}
+
 int main(int argc, char** argv)
 {
     HarnessStart();
@@ -665,6 +749,7 @@ int main(int argc, char** argv)
     CheckTermBoxes();
     CheckDisplay();
     CheckScheduleBox();
+    CheckLoanCostBox();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
     CHECK_INT(RunMessageLoop(), 0, "exit code");
