@@ -649,10 +649,11 @@ static void CheckScheduleBox()
     SetWindowTextA(RateBox, "7.80");
 }
 
-// The Loan Cost box on the work area with every control inside it; its
-// labels, fields, figures, note and button whole, with the longest texts
-// each can show: the largest loan the page shows with the largest fees and
-// points, the widest rate, "Value is too large", and each of the notes.
+// The Loan Cost box on the work area, every control inside it and its text
+// whole: the fields with the largest fees and points, each figure with the
+// widest amount and rate it can show and "Value is too large", the note
+// with each of its texts (of a rate, of no amount financed, of a loan too
+// large to follow).
 static void InspectLoanCost(HWND box)
 {
     SetDlgItemTextA(box, IDC_COSTFEES, "10000000000.00");
@@ -664,71 +665,51 @@ static void InspectLoanCost(HWND box)
     Report(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
                frame.bottom <= work.bottom,
            box, "Loan Cost", "lies on the work area");
-    printf("%s: box %ld x %ld at (%ld, %ld)\n", Where, frame.right - frame.left,
-           frame.bottom - frame.top, frame.left, frame.top);
+    LoanCost notes[3];
+    StatementTerms loan = TermsOfPage(LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01");
+    WorkOutLoanCost(loan, 0, 0, &notes[0]);
+    WorkOutLoanCost(loan, 8000000, 0, &notes[1]);
+    loan.leftTooLarge = true;
+    WorkOutLoanCost(loan, 0, 0, &notes[2]);
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        RECT r = RectInParent(c), inner, format = {};
+        RECT r = RectInParent(c), inner;
         GetClientRect(c, &inner);
+        if (lstrcmpiA(ClassOf(c), "Edit") == 0)
+            SendMessageA(c, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inner));
+        if (lstrcmpiA(ClassOf(c), "Button") == 0)
+            inner.right = inner.left + ButtonRoom(c, inner.right - inner.left);
         char text[64];
         lstrcpynA(text, TextOf(c), sizeof text);
         Report(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom,
                c, text, "lies inside the box");
-        int id = GetDlgCtrlID(c) & 0xFFFF;
-        if (id == IDC_COSTNOTE || !text[0])
-            continue;
-        if (lstrcmpiA(ClassOf(c), "Edit") == 0) {
-            SendMessageA(c, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-            ReportFit(TextExtent(c, text).cx, format.right - format.left, c, text, "shows whole");
-            continue;
+        int id = GetDlgCtrlID(c);
+        const char* widest[] = {text, "-10000000000.00", "12010000000003.30", "999999999.999 %",
+                                TooLargeText};
+        bool figure = id >= IDC_AMOUNTFINANCED && id <= IDC_EFFECTIVERATE;
+        for (int k = 0; k < (figure ? 5 : id == IDC_COSTNOTE ? 0 : 1); ++k) {
+            SIZE need = TextExtent(c, widest[k]);
+            ReportFit(need.cx, inner.right - inner.left, c, widest[k], "fits across");
+            ReportFit(need.cy, inner.bottom - inner.top, c, widest[k], "fits down");
         }
-        bool button = lstrcmpiA(ClassOf(c), "Button") == 0;
-        ReportFit(TextExtent(c, text).cx, button ? ButtonRoom(c, inner.right) : inner.right, c,
-                  text, "text fits across");
-        ReportFit(TextExtent(c, text).cy, inner.bottom, c, text, "text fits down");
-    }
-    const char* widest[] = {"-10000000000.00", "12010000000003.30", "999999999.999 %",
-                            TooLargeText};
-    for (int id = IDC_AMOUNTFINANCED; id <= IDC_EFFECTIVERATE; ++id) {
-        HWND figure = GetDlgItem(box, id);
-        RECT inner;
-        GetClientRect(figure, &inner);
-        for (const char* text : widest)
-            ReportFit(TextExtent(figure, text).cx, inner.right, figure, text, "fits across");
-    }
-    // The notes: of a rate, of fees and points that take the whole loan, of
-    // a loan too large to follow.
-    LoanCost costs[3];
-    StatementTerms loan = TermsOfPage(LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01");
-    WorkOutLoanCost(loan, 0, 0, &costs[0]);
-    WorkOutLoanCost(loan, 8000000, 0, &costs[1]);
-    loan.leftTooLarge = true;
-    WorkOutLoanCost(loan, 0, 0, &costs[2]);
-    HWND note = GetDlgItem(box, IDC_COSTNOTE);
-    RECT inner;
-    GetClientRect(note, &inner);
-    for (const LoanCost& cost : costs) {
-        RECT need = WrappedTextNeed(note, cost.note, DT_NOPREFIX);
-        ReportFit(need.bottom, inner.bottom, note, cost.note, "note fits down");
-        ReportFit(need.right, inner.right, note, cost.note, "every line of the note fits across");
+        for (int k = 0; id == IDC_COSTNOTE && k < 3; ++k) {
+            RECT need = WrappedTextNeed(c, notes[k].note, DT_NOPREFIX);
+            ReportFit(need.bottom, inner.bottom, c, notes[k].note, "note fits down");
+            ReportFit(need.right, inner.right, c, notes[k].note, "note fits across");
+        }
     }
 }
 
 static void CheckLoanCostBox()
 {
     wsprintfA(Where, "%d DPI, %s fonts, Loan Cost box", Dpi, WineFonts ? "Wine's" : "default");
-    SelectTab(0);
     SetWindowTextA(MonthBox, "1200");
     SetWindowTextA(RateBox, "0.1");
-    SetItemText(LoanPage, IDC_RIGHTFIELD, "10000000000");
-    Click(LoanPage, IDC_RIGHTTOLEFT);
+    SetItemText(PageOf(0), IDC_RIGHTFIELD, "10000000000");
+    Click(PageOf(0), IDC_RIGHTTOLEFT);
     ArmBoxDriver(CloseByEscape, InspectLoanCost);
     SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_LOANCOST, 0), 0);
     DisarmBoxDriver();
-    CHECK_INT(BoxesSeen, 1, Where);
-    CHECK_INT(BoxesStuck, 0, Where);
-    Click(LoanPage, IDC_LEFTTORIGHT);
-    SetWindowTextA(MonthBox, "360");
-    SetWindowTextA(RateBox, "7.80");
+    CHECK_INT(BoxesSeen + BoxesStuck, 1, Where);
 }
 
 int main(int argc, char** argv)
