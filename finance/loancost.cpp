@@ -166,7 +166,8 @@ constexpr double HalfThousandth = 0.0005;
 // thousandth while it is not, a few times at most.
 static void ShowRate(int rate, double i, char* text)
 {
-    double shown = Thousandths(PercentOf(rate, i));
+    double percent = PercentOf(rate, i);
+    double shown = percent < LargestShownRate ? Thousandths(percent) : percent;
     if (!(shown < LargestShownRate)) {
         CopyText(text, TooLargeText, CostFigureSize);
         return;
