@@ -215,6 +215,10 @@ static void InspectWorkedCost(HWND box)
         CHECK(AltLetter(box, 'p') == GetDlgItem(box, IDC_COSTPOINTS));
         CheckCost(box, nullptr, "2.000000000049", "156050.00", "5.728 %", "5.881 %");
         CHECK(AltLetter(box, 'f') == GetDlgItem(box, IDC_COSTFEES));
+        const int order[] = {IDC_COSTFEES, IDC_COSTPOINTS, IDCANCEL, IDC_COSTFEES};
+        for (int k = 0; k < 3; ++k)
+            CHECK_INT(GetDlgCtrlID(GetNextDlgTabItem(box, GetDlgItem(box, order[k]), FALSE)),
+                      order[k + 1], "Tab order");
         return;
     }
     CHECK_TEXT(ItemText(box, IDC_COSTFEES), "750.00", "fees kept, written back");
