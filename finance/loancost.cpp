@@ -88,6 +88,8 @@ static double Surplus(double i, double* slope)
     return worth - Financed;
 }
 
+// Whether a monthly rate lies at or below the one the payments repay the
+// amount financed at: there their worth is at least that amount.
 static bool AtOrBelow(double i)
 {
     double slope;
