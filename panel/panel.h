@@ -1,6 +1,6 @@
 // The main panel as the shell and the Schedule box use it: its creation,
 // the tab selection, the focus, a page's calculation and its solving for a
-// term, and a control's font.
+// term, the Loan Cost box, and a control's font.
 #ifndef LEDGERLY_PANEL_H
 #define LEDGERLY_PANEL_H
 
@@ -50,6 +50,12 @@ bool CalculateShownPage(PageCalculation* shown);
 // Where no term gives the target nothing is written, and a message box says
 // why. Nothing happens while no page is shown.
 void SolveShownPage(int unknown);
+
+// Shows the Loan page and calculates it as its "Calculate It" does, then
+// opens the Loan Cost box, modal, owned by owner: what its loan costs with
+// the fees and points paid at the start. With the loan or the payment
+// empty or 0 a message box names the field, and no box opens.
+void OpenLoanCost(HWND owner);
 
 // A device context of a control with the control's font selected, for
 // measuring its texts, and its release.

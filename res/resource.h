@@ -12,6 +12,7 @@
 #define IDD_MAINPANEL       126
 #define IDD_HELPBOX         127
 #define IDD_SCHEDULEBOX     128
+#define IDD_LOANCOSTBOX     129
 
 /* Child window id of the tree-view host inside the main window */
 #define IDC_PANELHOST       101
@@ -30,6 +31,7 @@
 #define IDM_SCHEDULE        40011
 #define IDM_SOLVEMONTHS     40012
 #define IDM_SOLVERATE       40013
+#define IDM_LOANCOST        40014
 
 /* Main panel: term boxes, their labels, tab strip */
 #define IDC_MONTHBOX        1001
@@ -73,6 +75,16 @@
 
 /* About box */
 #define IDC_VERSIONTEXT     1041
+
+/* Loan Cost box: the two fields, the figures (in this order) and the note */
+#define IDC_COSTFEES        1055
+#define IDC_COSTPOINTS      1056
+#define IDC_AMOUNTFINANCED  1057
+#define IDC_FINANCECHARGE   1058
+#define IDC_TOTALPAYMENTS   1059
+#define IDC_APR             1060
+#define IDC_EFFECTIVERATE   1061
+#define IDC_COSTNOTE        1062
 
 /* Schedule box */
 #define IDC_SCHEDULEHEADING 1043

@@ -2,7 +2,8 @@
 # Renders the pictures in docs/ on a virtual display: the window at start-up,
 # each page after a calculation, a result too long for its field and a number
 # too long for the display, the Loan page solved for the rate, the Help and
-# About boxes, the Loan page's schedule, without and with extra payments;
+# About boxes, the Loan page's schedule, without and with extra payments,
+# and the Loan Cost box;
 # then the worked example at 120 and
 # 144 DPI and in a default Wine prefix (without Wine's bitmap fonts), each in
 # a prefix and with a Wine server of its own.
@@ -99,6 +100,18 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   shot box schedule-extras.png
   probe settext box:1047 ""
   click box:1
+  sleep 0.3
+  # What a loan of 160000 at 5.50 % over 360 months costs with fees of 750
+  # and 2 points: the Loan Cost box.
+  probe settext panel:1002 5.50
+  probe settext page:1010 160000
+  probe command 40014
+  sleep 0.5
+  probe settext box:1055 750
+  probe settext box:1056 2
+  shot box loan-cost.png
+  click box:2
+  sleep 0.3
   probe command 40001
   wait
   wineserver -w

@@ -164,6 +164,9 @@ void HandleMenuCommand(HWND window, WORD id)
     case IDM_SOLVERATE:
         SolveShownPage(SolveForRate);
         break;
+    case IDM_LOANCOST:
+        OpenLoanCost(window);
+        break;
     case IDM_CUT:
         SendToFocus(WM_CUT);
         break;

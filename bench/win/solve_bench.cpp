@@ -2,8 +2,10 @@
 // alone, as built for Windows, on random cases to find the slowest of each
 // command; then those and the fixed cases through the menu command on
 // the program's real windows, in this process: from the command to the
-// page idle with its boxes and fields rewritten and painted.
+// page idle with its boxes and fields rewritten and painted. Also the Loan
+// Cost box's rate search for 1200 months, as built for Windows.
 // Usage: solve_bench [cases] [runs]
+#include "bench/loancost_timing.h"
 #include "bench/solve_sweep.h"
 #include "tests/win/winharness.h"
 
@@ -86,6 +88,7 @@ int main(int argc, char** argv)
     TimeNamedCases(101, Now);
     SweepCase slowest[2];
     SweepBoth(cases, 101, Now, slowest);
+    TimeLoanCosts(101, Now);
 
     if (!StartLedgerly()) {
         printf("could not start\n");

@@ -389,6 +389,8 @@ static void CheckTwoWords()
 // for the term or the rate (solve_cases.cpp).
 void CheckStatements();
 void CheckSolving();
+// The cost of a loan with fees and points (loancost_cases.cpp).
+void CheckLoanCosts();
 
 int main(int argc, char** argv)
 {
@@ -403,5 +405,6 @@ int main(int argc, char** argv)
     CheckTwoWords();
     CheckStatements();
     CheckSolving();
+    CheckLoanCosts();
     return HarnessFinish("finance");
 }

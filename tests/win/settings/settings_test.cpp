@@ -9,10 +9,12 @@
 // field's own background, with no text under the mark, and shown whole in
 // a tip that wraps at half the screen. The Schedule box, with the longest
 // texts its columns get, lies on the screen whole, its texts fit, and every
-// column holds its longest text.
+// column holds its longest text; so does the Loan Cost box, its fields, its
+// figures and its note with the longest texts each can show.
 #include <stdlib.h>
 #include <string.h>
 
+#include "finance/loancost.h"
 #include "finance/notes.h"
 #include "tests/win/boxdriver.h"
 
@@ -654,6 +656,69 @@ static void CheckScheduleBox()
     SetWindowTextA(RateBox, "7.80");
 }
 
+// The Loan Cost box on the work area, every control inside it and its text
+// whole: the fields with the largest fees and points, each figure with the
+// widest amount and rate it can show and "Value is too large", the note
+// with each of its texts (of a rate, of no amount financed, of a loan too
+// large to follow).
+static void InspectLoanCost(HWND box)
+{
+    SetDlgItemTextA(box, IDC_COSTFEES, "10000000000.00");
+    SetDlgItemTextA(box, IDC_COSTPOINTS, "99.9999999999");
+    RECT work, frame, client;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(box, &frame);
+    GetClientRect(box, &client);
+    Report(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+               frame.bottom <= work.bottom,
+           box, "Loan Cost", "lies on the work area");
+    LoanCost notes[3];
+    StatementTerms loan = TermsOfPage(LoanKind, LeftToRight, 360, "8.00", "80000.00", "587.01");
+    WorkOutLoanCost(loan, 0, 0, &notes[0]);
+    WorkOutLoanCost(loan, 8000000, 0, &notes[1]);
+    loan.leftTooLarge = true;
+    WorkOutLoanCost(loan, 0, 0, &notes[2]);
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r = RectInParent(c), inner;
+        GetClientRect(c, &inner);
+        if (lstrcmpiA(ClassOf(c), "Edit") == 0)
+            SendMessageA(c, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inner));
+        if (lstrcmpiA(ClassOf(c), "Button") == 0)
+            inner.right = inner.left + ButtonRoom(c, inner.right - inner.left);
+        char text[64];
+        lstrcpynA(text, TextOf(c), sizeof text);
+        Report(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom,
+               c, text, "lies inside the box");
+        int id = GetDlgCtrlID(c);
+        const char* widest[] = {text, "-10000000000.00", "12010000000003.30", "999999999.999 %",
+                                TooLargeText};
+        bool figure = id >= IDC_AMOUNTFINANCED && id <= IDC_EFFECTIVERATE;
+        for (int k = 0; k < (figure ? 5 : id == IDC_COSTNOTE ? 0 : 1); ++k) {
+            SIZE need = TextExtent(c, widest[k]);
+            ReportFit(need.cx, inner.right - inner.left, c, widest[k], "fits across");
+            ReportFit(need.cy, inner.bottom - inner.top, c, widest[k], "fits down");
+        }
+        for (int k = 0; id == IDC_COSTNOTE && k < 3; ++k) {
+            RECT need = WrappedTextNeed(c, notes[k].note, DT_NOPREFIX);
+            ReportFit(need.bottom, inner.bottom, c, notes[k].note, "note fits down");
+            ReportFit(need.right, inner.right, c, notes[k].note, "note fits across");
+        }
+    }
+}
+
+static void CheckLoanCostBox()
+{
+    wsprintfA(Where, "%d DPI, %s fonts, Loan Cost box", Dpi, WineFonts ? "Wine's" : "default");
+    SetWindowTextA(MonthBox, "1200");
+    SetWindowTextA(RateBox, "0.1");
+    SetItemText(PageOf(0), IDC_RIGHTFIELD, "10000000000");
+    Click(PageOf(0), IDC_RIGHTTOLEFT);
+    ArmBoxDriver(CloseByEscape, InspectLoanCost);
+    SendMessageA(MainWindow, WM_COMMAND, MAKEWPARAM(IDM_LOANCOST, 0), 0);
+    DisarmBoxDriver();
+    CHECK_INT(BoxesSeen + BoxesStuck, 1, Where);
+}
+
 int main(int argc, char** argv)
 {
     HarnessStart();
@@ -672,6 +737,7 @@ int main(int argc, char** argv)
     CheckTermBoxes();
     CheckDisplay();
     CheckScheduleBox();
+    CheckLoanCostBox();
 
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
     CHECK_INT(RunMessageLoop(), 0, "exit code");

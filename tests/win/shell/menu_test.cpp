@@ -1,7 +1,7 @@
 // The menu and its commands on the real windows: the menu resource, the
-// Selection commands and tab clicks after arrow keys, the Edit commands
-// through the real clipboard, unknown commands, F1 help from the main window,
-// from the panel and inside the boxes, and Exit last.
+// Selection commands and tab clicks after arrow keys, the Loan Cost box, the
+// Edit commands through the real clipboard, unknown commands, F1 help from
+// the main window, from the panel and inside the boxes, and Exit last.
 #include "tests/win/boxdriver.h"
 
 struct MenuEntry {
@@ -22,6 +22,7 @@ static const MenuEntry SelectionItems[] = {
     {"Sc&hedule...", IDM_SCHEDULE},
     {"Solve for &Months", IDM_SOLVEMONTHS},
     {"Solve for &Rate", IDM_SOLVERATE},
+    {"Loan C&ost...", IDM_LOANCOST},
     {nullptr, 0},
     {"E&xit", IDM_EXIT},
 };
@@ -32,7 +33,7 @@ static const MenuEntry HelpItems[] = {
     {"&Help...", IDM_HELP}, {nullptr, 0}, {"&About...", IDM_ABOUT},
 };
 static const MenuSpec Menus[] = {
-    {"&Selection", SelectionItems, 8},
+    {"&Selection", SelectionItems, 9},
     {"&Edit", EditItems, 4},
     {"&Help", HelpItems, 3},
 };
@@ -173,6 +174,112 @@ static void CheckTabsAfterKeys()
             CHECK_INT(*Pages[i] && IsWindowVisible(*Pages[i]), i == step.tab, what);
         CHECK(GetFocus() == (step.stripFocused ? TabStrip : key7));
     }
+}
+
+// Loan Cost from the menu, from any page: the Loan page shown and
+// calculated first; the figures following the fields as they are typed;
+// each field written back once left (Alt and its letter) and kept for the
+// next opening; a message instead of the box where an amount is missing.
+static void CheckCost(HWND box, const char* fees, const char* points, const char* financed,
+                      const char* apr, const char* effective)
+{
+    if (fees)
+        SetItemText(box, IDC_COSTFEES, fees);
+    if (points)
+        SetItemText(box, IDC_COSTPOINTS, points);
+    CHECK_TEXT(ItemText(box, IDC_AMOUNTFINANCED), financed, "amount financed");
+    CHECK_TEXT(ItemText(box, IDC_APR), apr, "APR");
+    CHECK_TEXT(ItemText(box, IDC_EFFECTIVERATE), effective, "effective annual rate");
+}
+
+static HWND AltLetter(HWND box, char letter)
+{
+    MSG msg = {GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 0x20000001, 0, {0, 0}};
+    if (!IsDialogMessageA(box, &msg))
+        DispatchMessageA(&msg);
+    return GetFocus();
+}
+
+static int CostOpenings;
+
+// 160000 at 5.50 % over 360 months, paying 908.46; at the second opening
+// the fields as they were left.
+static void InspectWorkedCost(HWND box)
+{
+    CHECK(GetWindow(box, GW_OWNER) == MainWindow && IsWindowVisible(LoanPage));
+    CHECK_TEXT(ItemText(LoanPage, IDC_RIGHTFIELD), "908.46", "the page calculated first");
+    if (CostOpenings++ == 0) {
+        CHECK(GetFocus() == GetDlgItem(box, IDC_COSTFEES));
+        CheckCost(box, nullptr, nullptr, "160000.00", "5.500 %", "5.641 %");
+        CheckCost(box, "750", nullptr, "159250.00", "5.543 %", "5.686 %");
+        CHECK(AltLetter(box, 'p') == GetDlgItem(box, IDC_COSTPOINTS));
+        CheckCost(box, nullptr, "2.000000000049", "156050.00", "5.728 %", "5.881 %");
+        CHECK(AltLetter(box, 'f') == GetDlgItem(box, IDC_COSTFEES));
+        const int order[] = {IDC_COSTFEES, IDC_COSTPOINTS, IDCANCEL, IDC_COSTFEES};
+        for (int k = 0; k < 3; ++k)
+            CHECK_INT(GetDlgCtrlID(GetNextDlgTabItem(box, GetDlgItem(box, order[k]), FALSE)),
+                      order[k + 1], "Tab order");
+        return;
+    }
+    CHECK_TEXT(ItemText(box, IDC_COSTFEES), "750.00", "fees kept, written back");
+    CHECK_TEXT(ItemText(box, IDC_COSTPOINTS), "2.00", "points kept, written back");
+    CheckCost(box, "156800", nullptr, "0.00", "", "");
+    CHECK_TEXT(ItemText(box, IDC_TOTALPAYMENTS), "327047.79", "total of payments");
+    CheckCost(box, "", "", "160000.00", "5.500 %", "5.641 %");
+    SendMessageA(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);  // a click on Close
+}
+
+// 80000 at 8 % over 360 months: the finance charge is the total interest.
+static void InspectPlainCost(HWND box)
+{
+    CheckCost(box, nullptr, nullptr, "80000.00", "8.000 %", "8.300 %");
+    CHECK_TEXT(ItemText(box, IDC_FINANCECHARGE), "131326.30", "finance charge");
+}
+
+static char MessageSeen[512];
+
+static void InspectMessage(HWND box)
+{
+    MessageSeen[0] = '\0';
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(MessageSeen));
+}
+
+static void OpenLoanCostFrom(WORD page, const char* rate, int direction, const char* amount,
+                             void (*inspect)(HWND box), CloseBy how = CloseByEscape)
+{
+    SetWindowTextA(RateBox, rate);
+    Click(LoanPage, direction == LeftToRight ? IDC_LEFTTORIGHT : IDC_RIGHTTOLEFT);
+    SetItemText(LoanPage, direction == LeftToRight ? IDC_LEFTFIELD : IDC_RIGHTFIELD, amount);
+    Command(page);
+    ArmBoxDriver(how, inspect);
+    Command(IDM_LOANCOST);
+    DisarmBoxDriver();
+    CHECK_INT(BoxesSeen, 1, "one box");
+    CHECK_INT(BoxesStuck, 0, "the box closed");
+    CHECK_INT(SendMessageA(TabStrip, TCM_GETCURSEL, 0, 0), 0, "the Loan page shown");
+}
+
+static void CheckLoanCost()
+{
+    SetWindowTextA(MonthBox, "360");
+    OpenLoanCostFrom(IDM_INVESTMENT, "5.50", LeftToRight, "160000", InspectWorkedCost);
+    CHECK_TEXT(BoxCaption, "Loan Cost", "the box's caption");
+    OpenLoanCostFrom(IDM_SAVING, "5.50", LeftToRight, "160000", InspectWorkedCost,
+                     CloseByIdCancel);
+    OpenLoanCostFrom(IDM_LOAN, "8", LeftToRight, "80000", InspectPlainCost);
+    const char* fields[] = {"Loan", "Monthly Payment"};
+    for (int k = 0; k < 2; ++k) {
+        OpenLoanCostFrom(IDM_INVESTMENT, "8", k ? RightToLeft : LeftToRight, "", InspectMessage);
+        char wanted[256];
+        wsprintfA(wanted,
+                  "Loan Cost needs a loan and a monthly payment, and the %s field is empty or "
+                  "0. Type the loan or the monthly payment, then choose Loan Cost again.",
+                  fields[k]);
+        CHECK_TEXT(BoxCaption, "Ledgerly", "a message, not the box");
+        CHECK_TEXT(MessageSeen, wanted, "the message names the field");
+    }
+    Click(LoanPage, IDC_LEFTTORIGHT);
+    SetWindowTextA(RateBox, "7.80");
 }
 
 // The clipboard, read and written as CF_TEXT.
@@ -316,7 +423,7 @@ static void CheckOtherCommands()
 {
     Command(IDM_SAVING);
     HWND focus = GetFocus();
-    const WORD ids[] = {0, IDOK, IDCANCEL, 40000, 40014, IDC_TABSTRIP, IDC_KEY7, 65535};
+    const WORD ids[] = {0, IDOK, IDCANCEL, 40000, 40015, IDC_TABSTRIP, IDC_KEY7, 65535};
     ArmBoxDriver(CloseByIdOk);
     for (WORD id : ids) {
         char what[48];
@@ -459,6 +566,7 @@ int main(int argc, char** argv)
     CheckMenu();
     CheckSelectionCommands();
     CheckTabsAfterKeys();
+    CheckLoanCost();
     CheckEditCommands();
     CheckOtherCommands();
     CheckHelpRequests();
