@@ -11,9 +11,10 @@ add_compile_options(-ffp-contract=off)
 set(LEDGERLY_PROGRAM_FLAGS -fno-exceptions -fno-rtti)
 
 if(WIN32)
-  # The smallest code (the exe must stay within 80 KiB), and no compiler
-  # name written into every object.
-  add_compile_options(-Oz -fno-ident -ffunction-sections
+  # The smallest code (the exe must stay within 80 KiB): a function called
+  # once stays a function of its own (the compiler's copy into its caller
+  # comes out larger here), and no compiler name written into every object.
+  add_compile_options(-Oz -fno-inline-functions-called-once -fno-ident -ffunction-sections
                       -fno-asynchronous-unwind-tables)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     # Windows 95 era processors: no cmov, no SSE.

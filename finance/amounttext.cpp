@@ -1,6 +1,8 @@
 // Amounts in whole cents and rates in whole units, read and written as text.
 #include "finance/amounttext.h"
 
+#include <stdarg.h>
+
 #include "finance/formulas.h"
 #include "numtext/numtext.h"
 
@@ -94,4 +96,25 @@ void CopyText(char* to, int size, const char* from)
     for (; from[i] && i < size - 1; ++i)
         to[i] = from[i];
     to[i] = '\0';
+}
+
+void Compose(TextWriter& out, const char* pattern, ...)
+{
+    va_list parts;
+    va_start(parts, pattern);
+    for (const char* p = pattern; *p; ++p) {
+        char part = *p == '^' && p[1] ? *++p : 0;
+        char plain[2] = {*p, 0};
+        if (!part) {
+            out.Put(plain);
+        } else if (part == 's') {
+            out.Put(va_arg(parts, const char*));
+        } else if (part == 'n') {
+            out.Put(CountText(va_arg(parts, int)));
+        } else {
+            long long cents = va_arg(parts, long long);
+            out.Put(cents == UnknownCents ? TooLargeText : CentsText(cents));
+        }
+    }
+    va_end(parts);
 }

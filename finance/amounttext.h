@@ -53,4 +53,13 @@ struct TextWriter {
     }
 };
 
+// An amount of cents that is not known: written as "Value is too large".
+constexpr long long UnknownCents = -0x7FFFFFFFFFFFFFFFLL - 1;
+
+// Puts a pattern's text with its parts put in where it says: "^s" a text,
+// "^n" a count (an int), "^c" an amount of cents (a long long; UnknownCents
+// for one not known). One call writes a sentence of parts that would each
+// take a call of their own.
+void Compose(TextWriter& out, const char* pattern, ...);
+
 #endif

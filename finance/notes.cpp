@@ -7,86 +7,59 @@
 // The terms as the boxes show them.
 static void PutTerms(TextWriter& out, const StatementTerms& terms)
 {
-    out.Put(" at ");
-    out.Put(terms.rateText);
-    out.Put(" % over ");
-    out.Put(CountText(terms.months));
-    out.Put(terms.months == 1 ? " month" : " months");
+    Compose(out, terms.months == 1 ? " at ^s % over ^n month" : " at ^s % over ^n months",
+            terms.rateText, terms.months);
 }
 
 // The extras applied, after the page's terms.
 static void PutExtras(TextWriter& out, const StatementTerms& terms)
 {
     const StatementExtras& extras = terms.extras;
-    if (MonthlyApplies(extras, terms.months)) {
-        out.Put("; extra ");
-        out.Put(CentsText(extras.monthly));
-        out.Put(" a month from month ");
-        out.Put(CountText(extras.from));
-    }
-    if (OnceApplies(extras, terms.months)) {
-        out.Put("; one-off ");
-        out.Put(CentsText(extras.once));
-        out.Put(" in month ");
-        out.Put(CountText(extras.onceMonth));
-    }
+    if (MonthlyApplies(extras, terms.months))
+        Compose(out, "; extra ^c a month from month ^n", extras.monthly, extras.from);
+    if (OnceApplies(extras, terms.months))
+        Compose(out, "; one-off ^c in month ^n", extras.once, extras.onceMonth);
 }
 
 void StatementHeading(const StatementTerms& terms, char* text)
 {
     TextWriter out{text, StatementTextSize, 0};
     text[0] = '\0';
-    switch (terms.kind) {
-    case LoanKind:
-        out.Put("Loan of ");
-        out.Put(terms.leftText);
+    if (terms.kind == LoanKind) {
+        Compose(out, "Loan of ^s", terms.leftText);
         PutTerms(out, terms);
-        out.Put(", paying ");
-        out.Put(terms.rightText);
-        out.Put(" a month");
-        break;
-    case InvestmentKind:
-        out.Put("Investment of ");
-        out.Put(terms.leftText);
-        break;
-    default:
-        out.Put("Saving ");
-        out.Put(terms.leftText);
-        out.Put(" a month");
-        break;
-    }
-    if (terms.kind != LoanKind) {
+        Compose(out, ", paying ^s a month", terms.rightText);
+    } else {
+        Compose(out, terms.kind == InvestmentKind ? "Investment of ^s" : "Saving ^s a month",
+                terms.leftText);
         PutTerms(out, terms);
-        out.Put(", growing to ");
-        out.Put(terms.rightText);
+        Compose(out, ", growing to ^s", terms.rightText);
     }
     PutExtras(out, terms);
-    if (terms.firstMonth) {
-        // An investment's first month, a saving's first saving.
-        out.Put(terms.kind == LoanKind   ? "; first payment "
-                : terms.kind == SavingKind ? "; first saving "
-                                           : "; first month ");
-        out.Put(MonthName(terms.firstMonth));
-        out.Put(" ");
-        out.Put(CountText(terms.firstYear));
-    }
+    // An investment's first month, a saving's first saving.
+    if (terms.firstMonth)
+        Compose(out, "; first ^s ^s ^n",
+                terms.kind == LoanKind ? "payment" : terms.kind == SavingKind ? "saving" : "month",
+                MonthName(terms.firstMonth), terms.firstYear);
+}
+
+// An amount of a row or total, or UnknownCents where it is not known.
+static long long Known(const StatementRow& row, unsigned bit, long long cents)
+{
+    return row.unknown & bit ? UnknownCents : cents;
 }
 
 // The limit as an amount, the month the balance or worth reached it, and
 // what the statement does past it.
 static void PutLimit(TextWriter& out, const Statement& s, const char* amount, const char* after)
 {
-    out.Put("The ");
-    out.Put(amount);
-    out.Put(" reaches ");
-    out.Put(CentsText(StatementLimitCents));
-    if (s.limitMonth) {
-        out.Put(" in month ");
-        out.Put(CountText(s.limitMonth));
-    }
-    out.Put(", the most the statement keeps in whole cents: from that month on it is not "
-            "shown, ");
-    out.Put(after);
+    Compose(out, "The ^s reaches ^c", amount, StatementLimitCents);
+    if (s.limitMonth)
+        Compose(out, " in month ^n", s.limitMonth);
+    Compose(out,
+            ", the most the statement keeps in whole cents: from that month on it is not "
+            "shown, ^s",
+            after);
 }
 
 static void LoanNote(const Statement& s, TextWriter& out)
@@ -96,30 +69,20 @@ static void LoanNote(const Statement& s, TextWriter& out)
                  "nor are the interest on it, the principal and the last payment.");
         return;
     }
-    const StatementRow& total = s.total;
-    out.Put("Total interest ");
-    out.Put(total.unknown & InterestUnknown ? TooLargeText : CentsText(total.interest));
-    out.Put(".");
-    if (s.month < s.terms.months) {
-        out.Put(" The loan is paid off in month ");
-        out.Put(CountText(s.month));
-        out.Put(", with a last payment of ");
-        out.Put(CentsText(s.lastPayment));
-        out.Put(".");
-    } else if (s.lastPayment >= StatementLimitCents) {
+    Compose(out, "Total interest ^c.", Known(s.total, InterestUnknown, s.total.interest));
+    if (s.month < s.terms.months)
+        Compose(out, " The loan is paid off in month ^n, with a last payment of ^c.", s.month,
+                s.lastPayment);
+    else if (s.lastPayment >= StatementLimitCents)
         out.Put(" The last payment is too large to show: it settles the balance the other "
                 "payments leave.");
-    } else if (s.lastPayment != s.terms.right) {
-        out.Put(" The last payment is ");
-        out.Put(CentsText(s.lastPayment));
-        out.Put(", not ");
-        out.Put(CentsText(s.terms.right));
-        out.Put(": it settles the balance the other payments leave.");
-    } else {
-        out.Put(" Every payment is ");
-        out.Put(CentsText(s.lastPayment));
-        out.Put(".");
-    }
+    else if (s.lastPayment != s.terms.right)
+        Compose(out,
+                " The last payment is ^c, not ^c: it settles the balance the other payments "
+                "leave.",
+                s.lastPayment, s.terms.right);
+    else
+        Compose(out, " Every payment is ^c.", s.lastPayment);
 }
 
 // The statement's final worth beside the page's future worth, and why they
@@ -134,41 +97,26 @@ static void WorthNote(const Statement& s, TextWriter& out)
         return;
     }
     const StatementTerms& t = s.terms;
-    const char* start = t.kind == SavingKind ? "monthly saving of " : "present worth of ";
-    if (t.direction == RightToLeft) {
-        out.Put("The ");
-        out.Put(start);
-        out.Put(t.leftText);
-        out.Put(" is the page's answer rounded to the cent, and each month's interest is "
-                "credited in whole cents: the statement ends at ");
-    } else {
-        out.Put("Each month's interest is credited in whole cents: the statement ends at ");
-    }
-    out.Put(CentsText(s.balance));
-    const char* page = t.direction == RightToLeft ? "the future worth given"
-                                                  : "the future worth the page worked out";
-    if (t.rightTooLarge) {
-        out.Put("; ");
-        out.Put(page);
-        out.Put(", which keeps every fraction of a cent, reads ");
-        out.Put(t.rightText);
-        out.Put(".");
-        return;
-    }
+    bool given = t.direction == RightToLeft;
+    if (given)
+        Compose(out,
+                "The ^s^s is the page's answer rounded to the cent, and each month's interest "
+                "is credited in whole cents: the statement ends at ^c",
+                t.kind == SavingKind ? "monthly saving of " : "present worth of ", t.leftText,
+                s.balance);
+    else
+        Compose(out, "Each month's interest is credited in whole cents: the statement ends at ^c",
+                s.balance);
+    const char* page = given ? "the future worth given" : "the future worth the page worked out";
     long long final = s.balance;
-    if (final == t.right) {
-        out.Put(", as does ");
-        out.Put(page);
-        out.Put(".");
-        return;
-    }
-    out.Put(", ");
-    out.Put(CentsText(final > t.right ? final - t.right : t.right - final));
-    out.Put(final > t.right ? " more than " : " less than ");
-    out.Put(page);
-    out.Put(", ");
-    out.Put(CentsText(t.right));
-    out.Put(t.direction == RightToLeft ? "." : ", which keeps every fraction of a cent.");
+    if (t.rightTooLarge)
+        Compose(out, "; ^s, which keeps every fraction of a cent, reads ^s.", page, t.rightText);
+    else if (final == t.right)
+        Compose(out, ", as does ^s.", page);
+    else
+        Compose(out, final > t.right ? ", ^c more than ^s, ^c^s" : ", ^c less than ^s, ^c^s",
+                final > t.right ? final - t.right : t.right - final, page, t.right,
+                given ? "." : ", which keeps every fraction of a cent.");
 }
 
 // The same statement without its extras, run to its end.
@@ -192,31 +140,23 @@ static void LoanExtrasNote(const Statement& s, TextWriter& out)
     }
     Statement plain;
     WithoutExtras(s, &plain);
-    out.Put("With the extras the loan is paid off in month ");
-    out.Put(CountText(s.month));
-    if (!plain.tooLarge && plain.month > s.month) {
-        out.Put(", ");
-        out.Put(CountText(plain.month - s.month));
-        out.Put(plain.month - s.month == 1 ? " month sooner" : " months sooner");
-    } else if (!plain.tooLarge) {
+    Compose(out, "With the extras the loan is paid off in month ^n", s.month);
+    int sooner = plain.month - s.month;
+    if (!plain.tooLarge && sooner > 0)
+        Compose(out, sooner == 1 ? ", ^n month sooner" : ", ^n months sooner", sooner);
+    else if (!plain.tooLarge)
         out.Put(", as without them");
-    }
-    out.Put(", with a last payment of ");
-    out.Put(s.lastPayment >= StatementLimitCents ? TooLargeText : CentsText(s.lastPayment));
-    out.Put(". Total interest ");
     bool known = !(s.total.unknown & InterestUnknown);
-    out.Put(known ? CentsText(s.total.interest) : TooLargeText);
-    if (plain.tooLarge) {
-        out.Put("; without them the balance reaches ");
-        out.Put(CentsText(StatementLimitCents));
-        out.Put(", the most the statement keeps.");
-    } else if (known && !(plain.total.unknown & InterestUnknown)) {
-        out.Put(", ");
-        out.Put(CentsText(plain.total.interest - s.total.interest));
-        out.Put(" less than without them.");
-    } else {
+    Compose(out, ", with a last payment of ^c. Total interest ^c",
+            s.lastPayment >= StatementLimitCents ? UnknownCents : s.lastPayment,
+            Known(s.total, InterestUnknown, s.total.interest));
+    if (plain.tooLarge)
+        Compose(out, "; without them the balance reaches ^c, the most the statement keeps.",
+                StatementLimitCents);
+    else if (known && !(plain.total.unknown & InterestUnknown))
+        Compose(out, ", ^c less than without them.", plain.total.interest - s.total.interest);
+    else
         out.Put(".");
-    }
 }
 
 // What the extras did to a worth: the worth at the end, how much more it is
@@ -229,14 +169,10 @@ static void WorthExtrasNote(const Statement& s, TextWriter& out)
     }
     Statement plain;
     WithoutExtras(s, &plain);
-    out.Put("Each month's interest is credited in whole cents: with the extras the statement "
-            "ends at ");
-    out.Put(CentsText(s.balance));
-    out.Put(", ");
-    out.Put(CentsText(s.balance - plain.balance));
-    out.Put(" more than without them; the extras add ");
-    out.Put(s.total.unknown & ExtraUnknown ? TooLargeText : CentsText(s.total.extra));
-    out.Put(" in all.");
+    Compose(out,
+            "Each month's interest is credited in whole cents: with the extras the statement "
+            "ends at ^c, ^c more than without them; the extras add ^c in all.",
+            s.balance, s.balance - plain.balance, Known(s.total, ExtraUnknown, s.total.extra));
 }
 
 // The extras named by their months, either or both: "the extra each month
@@ -245,18 +181,12 @@ static void WorthExtrasNote(const Statement& s, TextWriter& out)
 static void PutExtraMonths(TextWriter& out, bool monthly, bool once, const StatementExtras& e,
                            const char* article)
 {
-    if (monthly) {
-        out.Put(article);
-        out.Put("extra each month from month ");
-        out.Put(CountText(e.from));
-    }
-    if (monthly && once)
-        out.Put(" and ");
-    if (once) {
-        out.Put(monthly ? "the " : article);
-        out.Put("one-off of month ");
-        out.Put(CountText(e.onceMonth));
-    }
+    if (monthly)
+        Compose(out, "^sextra each month from month ^n", article, e.from);
+    if (once && monthly)
+        Compose(out, " and the one-off of month ^n", e.onceMonth);
+    else if (once)
+        Compose(out, "^sone-off of month ^n", article, e.onceMonth);
 }
 
 // Extras that do nothing: those after the statement's last month, not
@@ -268,20 +198,20 @@ static void UnusedExtrasNote(const Statement& s, TextWriter& out)
     int paidOff = t.kind == LoanKind && !s.tooLarge && s.ended ? s.month : t.months;
     bool monthly = MonthlyApplies(e, t.months) && e.from > paidOff;
     bool once = OnceApplies(e, t.months) && e.onceMonth > paidOff;
+    bool both = monthly && once;
     if (monthly || once) {
-        out.Put(" The loan is paid off in month ");
-        out.Put(CountText(paidOff));
-        out.Put(", before ");
+        Compose(out, " The loan is paid off in month ^n, before ", paidOff);
         PutExtraMonths(out, monthly, once, e, "the ");
-        out.Put(monthly && once ? ": they are not needed." : ": it is not needed.");
+        out.Put(both ? ": they are not needed." : ": it is not needed.");
     }
     monthly = MonthlyTooLate(e, t.months);
     once = OnceTooLate(e, t.months);
+    both = monthly && once;
     if (monthly || once) {
         PutExtraMonths(out, monthly, once, e, " The ");
-        out.Put(monthly && once ? " fall after the last month, " : " falls after the last month, ");
-        out.Put(CountText(t.months));
-        out.Put(monthly && once ? ", and are not applied." : ", and is not applied.");
+        Compose(out, both ? " fall after the last month, ^n, and are not applied."
+                          : " falls after the last month, ^n, and is not applied.",
+                t.months);
     }
 }
 

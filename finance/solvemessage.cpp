@@ -9,26 +9,6 @@
 
 namespace {
 
-// Bounded text writing.
-struct Writer {
-    char* text;
-    int length;
-    void Put(const char* part)
-    {
-        for (; *part && length < SolveMessageSize - 1; ++part)
-            text[length++] = *part;
-        text[length] = '\0';
-    }
-};
-
-void CopyText(char* to, const char* from)
-{
-    int i = 0;
-    for (; from[i] && i < FormatResultSize - 1; ++i)
-        to[i] = from[i];
-    to[i] = '\0';
-}
-
 // The fields of each page, left and right: as their labels name them, as a
 // sentence does, and as a sentence names them again ("the payment is").
 struct FieldNames {
@@ -81,71 +61,52 @@ const char* CommandName(int unknown)
     return unknown == SolveForMonths ? "Solve for Months" : "Solve for Rate";
 }
 
-void PutMonths(Writer& out, int months)
+// "1200 months", "1 month".
+void PutMonths(TextWriter& out, int months)
 {
-    out.Put(MonthText(months));
-    out.Put(months == 1 ? " month" : " months");
+    Compose(out, months == 1 ? "^n month" : "^n months", months);
 }
 
-void PutMissing(Writer& out, const SolveInput& input, int unknown, int outcome)
+void PutMissing(TextWriter& out, const SolveInput& input, int unknown, int outcome)
 {
     const FieldNames& left = Fields[input.kind][0];
     const FieldNames& right = Fields[input.kind][1];
-    out.Put("There is nothing to solve: the ");
-    if (outcome == BothMissing) {
-        out.Put(left.label);
-        out.Put(" and ");
-        out.Put(right.label);
-        out.Put(" fields are empty or 0.");
-    } else {
-        out.Put(outcome == AmountMissing ? InputOf(input).label : TargetOf(input).label);
-        out.Put(" field is empty or 0.");
-    }
-    out.Put(" Type the ");
-    out.Put(left.words);
-    out.Put(" and the ");
-    out.Put(right.words);
-    out.Put(", then choose ");
-    out.Put(CommandName(unknown));
-    out.Put(" again.");
+    if (outcome == BothMissing)
+        Compose(out, "There is nothing to solve: the ^s and ^s fields are empty or 0.",
+                left.label, right.label);
+    else
+        Compose(out, "There is nothing to solve: the ^s field is empty or 0.",
+                outcome == AmountMissing ? InputOf(input).label : TargetOf(input).label);
+    Compose(out, " Type the ^s and the ^s, then choose ^s again.", left.words, right.words,
+            CommandName(unknown));
 }
 
 // A target that says a result is too large to show, or words that read as
 // no amount.
-void PutUnusable(Writer& out, const SolveInput& input, int unknown, int outcome)
+void PutUnusable(TextWriter& out, const SolveInput& input, int unknown, int outcome)
 {
     const FieldNames& target = TargetOf(input);
-    out.Put("The ");
-    out.Put(target.label);
-    if (outcome == TargetTooLarge) {
-        out.Put(" field shows \"");
-        out.Put(TooLargeText);
-        out.Put("\": that ");
-        out.Put(target.words);
-        out.Put(" is too large to solve for.");
-    } else {
-        out.Put(" field holds \"");
-        out.Put(input.target);
-        out.Put("\", which is not an amount to solve for.");
-    }
-    out.Put(" Type the ");
-    out.Put(target.words);
-    out.Put(" to reach, then choose ");
-    out.Put(CommandName(unknown));
-    out.Put(" again.");
+    if (outcome == TargetTooLarge)
+        Compose(out, "The ^s field shows \"^s\": that ^s is too large to solve for.",
+                target.label, TooLargeText, target.words);
+    else
+        Compose(out, "The ^s field holds \"^s\", which is not an amount to solve for.",
+                target.label, input.target);
+    Compose(out, " Type the ^s to reach, then choose ^s again.", target.words,
+            CommandName(unknown));
 }
 
 // "A monthly payment of 1000.00 on a loan of 300000.00 at 6.125 % does not
 // cover the first month's interest of 1531.25": a loan whose payment pays no
 // more than its first month's interest, which no term pays off. Worked out
 // exactly, as the statement does.
-bool PutInterestNotCovered(Writer& out, const Problem& p, double annualRate)
+bool PutInterestNotCovered(TextWriter& out, const Problem& p, double annualRate)
 {
     if (p.kind != LoanKind)
         return false;
     long long amountCents = 0, targetCents = 0, rate = 0;
     char rateText[FormatResultSize];
-    CopyText(rateText, RateText(annualRate));
+    CopyText(rateText, sizeof rateText, RateText(annualRate));
     if (!ParseCents(FormatNumber(p.amount, 2), &amountCents) ||
         !ParseCents(p.goal, &targetCents) || !ParseRate(rateText, &rate))
         return false;
@@ -155,90 +116,74 @@ bool PutInterestNotCovered(Writer& out, const Problem& p, double annualRate)
     long long interest = InterestCents(loanCents, rate);
     if (paymentCents > interest)
         return false;
-    out.Put("A monthly payment of ");
-    out.Put(CentsText(paymentCents));
-    out.Put(" on a loan of ");
-    out.Put(CentsText(loanCents));
-    out.Put(" at ");
-    out.Put(rateText);
-    out.Put(paymentCents < interest ? " % does not cover the first month's interest of "
-                                    : " % pays only the first month's interest of ");
-    out.Put(CentsText(interest));
+    Compose(out,
+            paymentCents < interest ? "A monthly payment of ^c on a loan of ^c at ^s % does not "
+                                      "cover the first month's interest of ^c"
+                                    : "A monthly payment of ^c on a loan of ^c at ^s % pays "
+                                      "only the first month's interest of ^c",
+            paymentCents, loanCents, rateText, interest);
     return true;
 }
 
 // " gives a future worth of [exactly] 1000.00 from a monthly saving of 80.00"
-void PutAsked(Writer& out, const SolveInput& input, const Problem& p, bool exactly)
+void PutAsked(TextWriter& out, const SolveInput& input, const Problem& p, bool exactly)
 {
-    out.Put(" gives a ");
-    out.Put(TargetOf(input).words);
-    out.Put(exactly ? " of exactly " : " of ");
-    out.Put(p.goal);
-    out.Put(" from a ");
-    out.Put(InputOf(input).words);
-    out.Put(" of ");
-    out.Put(FormatNumber(p.amount, 2));
+    Compose(out, exactly ? " gives a ^s of exactly ^s from a ^s of ^s" : " gives a ^s of ^s from a ^s of ^s",
+            TargetOf(input).words, p.goal, InputOf(input).words, FormatNumber(p.amount, 2));
 }
 
-void PutResult(Writer& out, const Problem& p, int months, double annualRate)
+const char* ResultAt(const Problem& p, int months, double annualRate)
 {
-    out.Put(PageResultText(p.kind, p.direction, p.amount, months, annualRate,
-                           MonthlyRateOf(annualRate)));
+    return PageResultText(p.kind, p.direction, p.amount, months, annualRate,
+                          MonthlyRateOf(annualRate));
 }
 
 // "the payment is 1534.66": the result at the nearest term or rate.
-void PutResultThere(Writer& out, const SolveInput& input, const Problem& p, int months,
+void PutResultThere(TextWriter& out, const SolveInput& input, const Problem& p, int months,
                     double annualRate)
 {
-    out.Put("the ");
-    out.Put(TargetOf(input).again);
-    out.Put(" is ");
-    PutResult(out, p, months, annualRate);
+    Compose(out, "the ^s is ^s", TargetOf(input).again, ResultAt(p, months, annualRate));
 }
 
 // ", and a payment of 1000.00 pays off a loan of 195912.34": what the target
 // comes to the other way at the same terms, the input that would give it
 // there; nothing where that is no amount above 0.
-void PutWhatGivesTarget(Writer& out, const SolveInput& input, const Problem& p, int months,
+void PutWhatGivesTarget(TextWriter& out, const SolveInput& input, const Problem& p, int months,
                         double annualRate)
 {
     int reverse = Reverse(p.direction);
     char other[FormatResultSize];
-    CopyText(other, PageResultText(p.kind, reverse, p.target, months, annualRate,
-                                   MonthlyRateOf(annualRate)));
+    CopyText(other, sizeof other, PageResultText(p.kind, reverse, p.target, months, annualRate,
+                                                 MonthlyRateOf(annualRate)));
     bool above0 = false;
     for (const char* c = other; *c; ++c)
         above0 = above0 || (*c >= '1' && *c <= '9');
     if (!IsAmountText(other) || !above0)
         return;
-    out.Put(", and a ");
-    out.Put(TargetOf(input).again);
-    out.Put(" of ");
-    out.Put(p.goal);
-    out.Put(" ");
-    out.Put(ComesTo[p.kind][Side(reverse)]);
-    out.Put(" ");
-    out.Put(other);
+    Compose(out, ", and a ^s of ^s ^s ^s", TargetOf(input).again, p.goal,
+            ComesTo[p.kind][Side(reverse)], other);
 }
 
 // ", and at 27.951590737 % it is 10000000000.31": the neighbouring rate of
 // ten places on the target's other side, where the range has one.
-void PutOtherSide(Writer& out, const Problem& p, int months, double annualRate)
+void PutOtherSide(TextWriter& out, const Problem& p, int months, double annualRate)
 {
     int side = CompareShown(p, months, annualRate);
     bool below = p.moves.upWithRate ? side < 0 : side > 0;  // short of the target
     double other = RateWithPlaces(annualRate + (below ? TenthPlace : -TenthPlace), RatePlaces);
     if (side == 0 || other == annualRate)
         return;
-    out.Put(", and at ");
-    out.Put(RateText(other));
-    out.Put(" % it is ");
-    PutResult(out, p, months, other);
+    // The rate's text and the result's may share the number text's buffer.
+    Compose(out, ", and at ^s % it is ", RateText(other));
+    out.Put(ResultAt(p, months, other));
 }
 
-void PutNothingChanged(Writer& out)
+// " over 1200 months: at the lowest rate, 0.10 %, "
+void PutOver(TextWriter& out, int months, const char* where)
 {
-    out.Put(". Nothing was changed.");
+    out.Put(" over ");
+    PutMonths(out, months);
+    out.Put(where);
 }
 
 } // namespace
@@ -246,7 +191,7 @@ void PutNothingChanged(Writer& out)
 void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
                   double annualRate, char* text)
 {
-    Writer out{text, 0};
+    TextWriter out{text, SolveMessageSize, 0};
     text[0] = '\0';
     Problem p;
     Pose(input, &p);
@@ -264,63 +209,44 @@ void SolveMessage(const SolveInput& input, int unknown, int outcome, int months,
         if (PutInterestNotCovered(out, p, annualRate)) {
             out.Put(";");
         } else {
-            out.Put("No term of up to ");
-            PutMonths(out, static_cast<int>(MaxMonths));
+            Compose(out, "No term of up to ^n months", static_cast<int>(MaxMonths));
             PutAsked(out, input, p, false);
-            out.Put(" at ");
-            out.Put(RateText(annualRate));
-            out.Put(" %:");
+            Compose(out, " at ^s %:", RateText(annualRate));
         }
-        out.Put(" over ");
-        PutMonths(out, months);
-        out.Put(" ");
+        PutOver(out, months, " ");
         PutResultThere(out, input, p, months, annualRate);
         PutWhatGivesTarget(out, input, p, months, annualRate);
-        PutNothingChanged(out);
-        return;
+        break;
     case NoRateReaches:
-        out.Put("No rate from ");
-        out.Put(RateText(MinRate));
-        out.Put(" to ");
-        out.Put(RateText(MaxRate));
-        out.Put(" %");
+        Compose(out, "No rate from ^s", RateText(MinRate));
+        Compose(out, " to ^s %", RateText(MaxRate));
         PutAsked(out, input, p, false);
-        out.Put(" over ");
-        PutMonths(out, months);
-        out.Put(annualRate == MinRate ? ": at the lowest rate, " : ": at the highest rate, ");
-        out.Put(RateText(annualRate));
-        out.Put(" %, ");
+        PutOver(out, months, annualRate == MinRate ? ": at the lowest rate, "
+                                                   : ": at the highest rate, ");
+        Compose(out, "^s %, ", RateText(annualRate));
         PutResultThere(out, input, p, months, annualRate);
         PutWhatGivesTarget(out, input, p, months, annualRate);
-        PutNothingChanged(out);
-        return;
+        break;
     case NoRateGivesExactly:
         out.Put("No rate of up to ten decimals");
         PutAsked(out, input, p, true);
-        out.Put(" over ");
-        PutMonths(out, months);
-        out.Put(": at the nearest rate, ");
-        out.Put(RateText(annualRate));
-        out.Put(" %, ");
+        PutOver(out, months, ": at the nearest rate, ");
+        Compose(out, "^s %, ", RateText(annualRate));
         PutResultThere(out, input, p, months, annualRate);
         PutOtherSide(out, p, months, annualRate);
-        PutNothingChanged(out);
-        return;
+        break;
     case NoRateChangesIt:
         out.Put("Over ");
         PutMonths(out, months);
-        out.Put(" a ");
-        out.Put(TargetOf(input).words);
-        out.Put(" is the ");
-        out.Put(InputOf(input).words);
-        out.Put(" itself, whatever the rate, so no rate");
+        Compose(out, " a ^s is the ^s itself, whatever the rate, so no rate",
+                TargetOf(input).words, InputOf(input).words);
         PutAsked(out, input, p, true);
         out.Put(": at every rate ");
         PutResultThere(out, input, p, months, annualRate);
         PutWhatGivesTarget(out, input, p, months, annualRate);
-        PutNothingChanged(out);
-        return;
+        break;
     default:
         return;
     }
+    out.Put(". Nothing was changed.");
 }

@@ -61,21 +61,13 @@ static int WriteLine(const StatementTerms& t, const StatementRow* row, int form,
             // date as a month and year, an amount with two places, as the
             // list shows them.
             StatementColumn kind = StatementColumnKind(t, c);
-            out.Put(kind == MonthColumn ? WholeFormat : kind == DateColumn ? DateFormat
-                                                                           : AmountFormat);
-            out.Put(";Y");
-            out.Put(CountText(y));
-            out.Put(";X");
-            out.Put(CountText(c + 1));
-            out.Put("\r\n");
+            Compose(out, "^s;Y^n;X^n\r\n",
+                    kind == MonthColumn  ? WholeFormat
+                    : kind == DateColumn ? DateFormat
+                                         : AmountFormat,
+                    y, c + 1);
         }
-        out.Put("C;Y");
-        out.Put(CountText(y));
-        out.Put(";X");
-        out.Put(CountText(c + 1));
-        out.Put(number ? ";K" : ";K\"");
-        out.Put(value);
-        out.Put(number ? "\r\n" : "\"\r\n");
+        Compose(out, number ? "C;Y^n;X^n;K^s\r\n" : "C;Y^n;X^n;K\"^s\"\r\n", y, c + 1, value);
     }
     if (form == TabSeparatedTable)
         out.Put("\r\n");
