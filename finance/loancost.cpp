@@ -9,19 +9,10 @@
 #include "numtext/numtext.h"
 #include "runtime/runtime.h"
 
-// Copies a text into a buffer of the given size, cut to fit.
-static void CopyText(char* to, const char* from, int size)
-{
-    int i = 0;
-    for (; from[i] && i < size - 1; ++i)
-        to[i] = from[i];
-    to[i] = '\0';
-}
-
 long long FeesOfText(const char* text)
 {
     char copy[FieldTextSize];
-    CopyText(copy, text, sizeof copy);
+    CopyText(copy, sizeof copy, text);
     long long cents = 0;
     ParseCents(FormatNumber(FieldAmount(ParseNumber(copy, ParseUnsigned)), 2), &cents);
     return cents;
@@ -30,7 +21,7 @@ long long FeesOfText(const char* text)
 long long PointsOfText(const char* text)
 {
     char copy[FieldTextSize];
-    CopyText(copy, text, sizeof copy);
+    CopyText(copy, sizeof copy, text);
     double typed = ParseNumber(copy, ParseUnsigned);
     double held = typed > 100 ? 100 : typed > 0 ? typed : 0;
     // Rounded to ten places as the rate box rounds a rate (the number text
@@ -153,7 +144,7 @@ static double MonthlyOf(int rate, double percent, double near)
 static double Thousandths(double value)
 {
     char text[FormatResultSize];
-    CopyText(text, FormatNumber(value, 3), sizeof text);
+    CopyText(text, sizeof text, FormatNumber(value, 3));
     return ParseNumber(text, ParseSigned);
 }
 
@@ -171,7 +162,7 @@ static void ShowRate(int rate, double i, char* text)
     double percent = PercentOf(rate, i);
     double shown = percent < LargestShownRate ? Thousandths(percent) : percent;
     if (!(shown < LargestShownRate)) {
-        CopyText(text, TooLargeText, CostFigureSize);
+        CopyText(text, CostFigureSize, TooLargeText);
         return;
     }
     for (int tries = 0; tries < 4; ++tries) {
@@ -182,11 +173,11 @@ static void ShowRate(int rate, double i, char* text)
         else
             break;
     }
-    CopyText(text, FormatNumber(shown, 3), CostFigureSize - 2);
+    CopyText(text, CostFigureSize - 2, FormatNumber(shown, 3));
     int length = 0;
     while (text[length])
         ++length;
-    CopyText(text + length, " %", 3);
+    CopyText(text + length, 3, " %");
 }
 
 // ---------------------------------------------------------------------------
@@ -225,11 +216,10 @@ void WorkOutLoanCost(const StatementTerms& terms, long long fees, long long poin
     // at twelve times the points, exactly, rounded half up.
     long long financed = terms.left - fees - InterestCents(terms.left, 12 * points);
     Financed = static_cast<double>(financed);
-    CopyText(cost->financed, terms.leftTooLarge ? TooLargeText : CentsText(financed),
-             CostFigureSize);
-    CopyText(cost->total, followed ? CentsText(total) : TooLargeText, CostFigureSize);
-    CopyText(cost->charge, followed ? CentsText(total - financed) : TooLargeText,
-             CostFigureSize);
+    CopyText(cost->financed, CostFigureSize,
+             terms.leftTooLarge ? TooLargeText : CentsText(financed));
+    CopyText(cost->total, CostFigureSize, followed ? CentsText(total) : TooLargeText);
+    CopyText(cost->charge, CostFigureSize, followed ? CentsText(total - financed) : TooLargeText);
     cost->apr[0] = '\0';
     cost->effective[0] = '\0';
     cost->note = !followed ? TooLargeNote : financed <= 0 ? WholeLoanNote : AprNote;

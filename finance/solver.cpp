@@ -2,6 +2,8 @@
 // its output field would show.
 #include "finance/solver.h"
 
+#include "finance/amounttext.h"
+
 #include "finance/formulas.h"
 #include "finance/solveparts.h"
 #include "finance/terms.h"
@@ -40,19 +42,11 @@ bool IsAmountText(const char* text)
     return rest[0] == DecimalMark() && IsDigit(rest[1]) && IsDigit(rest[2]) && !rest[3];
 }
 
-static void CopyText(char* to, const char* from)
-{
-    int i = 0;
-    for (; from[i] && i < FormatResultSize - 1; ++i)
-        to[i] = from[i];
-    to[i] = '\0';
-}
-
 // Reads a copy of a text, which parsing rewrites.
 static double ReadText(const char* text)
 {
     char copy[FormatResultSize];
-    CopyText(copy, text);
+    CopyText(copy, FormatResultSize, text);
     return ParseNumber(copy, ParseUnsigned);
 }
 
@@ -63,10 +57,10 @@ static double ReadText(const char* text)
 // one beyond every double as the largest. Returns its value.
 static double TakeTarget(const char* shown, char* goal)
 {
-    CopyText(goal, shown);
+    CopyText(goal, FormatResultSize, shown);
     if (!IsAmountText(goal)) {
         double value = ReadText(goal);
-        CopyText(goal, FormatNumber(value > __DBL_MAX__ ? __DBL_MAX__ : value, 2));
+        CopyText(goal, FormatResultSize, FormatNumber(value > __DBL_MAX__ ? __DBL_MAX__ : value, 2));
     }
     return ReadText(goal);
 }
