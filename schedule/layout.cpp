@@ -7,7 +7,7 @@
 #include "res/resource.h"
 
 // A control's rectangle in the box's client coordinates.
-static RECT PlaceOfWindow(HWND box, HWND control)
+RECT PlaceOfWindow(HWND box, HWND control)
 {
     RECT r;
     GetWindowRect(control, &r);

@@ -20,6 +20,7 @@ extern char StatementNoteText[StatementTextSize];
 // columns of a width, the heading of the shown statement, and the note's
 // texts (the statement's, and Copy's), as it opens and after each change.
 RECT PlaceOf(HWND box, int id);
+RECT PlaceOfWindow(HWND box, HWND control);
 // A control's text set where it differs from the one it shows: the same
 // text written again would be drawn again.
 void ShowText(HWND control, const char* text);

@@ -42,6 +42,82 @@ static bool PlainListWanted;
 static bool BoxReady;
 
 static INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+static void FillScheduleBox(HWND box);
+
+// The box, made at its first opening and kept, hidden, for the next ones:
+// made anew from its template each time, its windows took most of the time
+// it needed to open. Null until then, and again once its owner is gone; made
+// anew where the list is wanted filled otherwise than it is.
+static HWND ScheduleBox;
+static bool BoxListPlain;
+
+// Where its controls, in their order, and the box itself stood as made: each
+// opening starts from there, as a box made anew would (a statement's columns
+// and texts grow the box and move its controls).
+constexpr int MaxBoxControls = 32;
+static RECT MadeAt[MaxBoxControls];
+static SIZE MadeSize;
+
+static void KeepMadeLayout(HWND box)
+{
+    int i = 0;
+    for (HWND c = GetWindow(box, GW_CHILD); c && i < MaxBoxControls; c = GetWindow(c, GW_HWNDNEXT))
+        MadeAt[i++] = PlaceOfWindow(box, c);
+    RECT frame;
+    GetWindowRect(box, &frame);
+    MadeSize = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+static void RestoreMadeLayout(HWND box)
+{
+    int i = 0;
+    for (HWND c = GetWindow(box, GW_CHILD); c && i < MaxBoxControls; c = GetWindow(c, GW_HWNDNEXT)) {
+        const RECT& r = MadeAt[i++];
+        SetWindowPos(c, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowPos(box, nullptr, 0, 0, MadeSize.cx, MadeSize.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The box's own loop, as a modal box's: the owner disabled, the box's keys
+// through its dialog manager, the owner told each time the box has nothing
+// more to do (as the system's loop of a modal box tells it), until the box
+// is hidden by a command that closes it. A quit asked meanwhile is asked
+// again for the main loop.
+static void RunModal(HWND box, HWND owner)
+{
+    EnableWindow(owner, FALSE);
+    ShowWindow(box, SW_SHOW);
+    SetFocus(GetDlgItem(box, IDC_SCHEDULELIST));
+    MSG message;
+    bool idleTold = false;
+    while (IsWindow(box) && IsWindowVisible(box)) {
+        if (!idleTold && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            SendMessageA(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(box));
+            idleTold = true;
+            continue;
+        }
+        if (!GetMessageA(&message, nullptr, 0, 0)) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        idleTold = false;
+        if (!IsDialogMessageA(box, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    EnableWindow(owner, TRUE);
+}
+
+// Closes the box as a modal box ends: the owner enabled first, so it is the
+// window that becomes active.
+static void CloseScheduleBox(HWND box)
+{
+    EnableWindow(GetWindow(box, GW_OWNER), TRUE);
+    ShowWindow(box, SW_HIDE);
+}
 
 void OpenSchedule(HWND owner)
 {
@@ -52,7 +128,23 @@ void OpenSchedule(HWND owner)
     // right one the payment or the future worth.
     ShownTerms = TermsOfPage(shown.kind, shown.direction, shown.months, shown.rate, shown.left,
                              shown.right);
-    DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_SCHEDULEBOX), owner, ScheduleBoxProc, 0);
+    if (ScheduleBox && BoxListPlain != PlainListWanted) {
+        DestroyWindow(ScheduleBox);
+        ScheduleBox = nullptr;
+    }
+    if (!ScheduleBox) {
+        HWND box = CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(IDD_SCHEDULEBOX), owner,
+                                      ScheduleBoxProc, 0);
+        if (!box)
+            return;
+        PrepareScheduleList(box, PlainListWanted);
+        BoxListPlain = PlainListWanted;
+        KeepMadeLayout(box);
+        ScheduleBox = box;
+    }
+    RestoreMadeLayout(ScheduleBox);
+    FillScheduleBox(ScheduleBox);
+    RunModal(ScheduleBox, owner);
 }
 
 void FillScheduleListPlainly(bool plain)
@@ -162,8 +254,9 @@ static void ShowStatement(HWND box, bool opening)
     LayOutScheduleBox(box, columnsWidth, opening);
 }
 
-// Fills the box as it opens: the extras' fields as they were left, the list,
-// then the statement; the focus goes to the list.
+// Fills the box as it opens: the extras' fields as they were left, then the
+// statement, the list at its first row with none selected, as a box made
+// anew shows it; the focus goes to the list once the box is shown.
 static void FillScheduleBox(HWND box)
 {
     LoadFpuControl();
@@ -173,10 +266,14 @@ static void FillScheduleBox(HWND box)
     CheckDlgButton(box, IDC_BYYEAR, ByYear ? BST_CHECKED : BST_UNCHECKED);
     FillFirstPayment(box);
 
-    HWND list = PrepareScheduleList(box, PlainListWanted);
     ShowStatement(box, true);
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    LVITEMA none = {};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    SendMessageA(list, LVM_ENSUREVISIBLE, 0, FALSE);
+    SendMessageA(list, LVM_SCROLL, static_cast<WPARAM>(-0x7FFF), 0);
     BoxReady = true;
-    SetFocus(list);
 }
 
 // Ctrl+C in the list copies, as the Copy button does.
@@ -262,7 +359,7 @@ static INT_PTR OnScheduleCommand(HWND box, WORD id, WORD code)
         break;
     case IDOK:
     case IDCANCEL:
-        EndDialog(box, 0);
+        CloseScheduleBox(box);
         break;
     case IDC_EXTRAMONTHLY:
     case IDC_EXTRAFROM:
@@ -290,7 +387,9 @@ static INT_PTR CALLBACK ScheduleBoxProc(HWND box, UINT message, WPARAM wParam, L
 {
     switch (message) {
     case WM_INITDIALOG:
-        FillScheduleBox(box);
+        return FALSE;
+    case WM_DESTROY:
+        ScheduleBox = nullptr;
         return FALSE;
     case WM_NOTIFY:
         return OnScheduleNotify(box, reinterpret_cast<const NMHDR*>(lParam));

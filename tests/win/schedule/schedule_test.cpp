@@ -229,6 +229,10 @@ static void InspectSchedule(HWND box)
         CHECK_TEXT(ItemText(box, IDC_SCHEDULENOTE), c.note, "schedule note");
     }
     CHECK_INT(GetWindowLongA(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT, "report view");
+    // Each opening starts at the first row with none selected, whatever the
+    // last one left (a month typed at its end).
+    CHECK_INT(SendMessageA(list, LVM_GETTOPINDEX, 0, 0), 0, "the first row at the top");
+    CHECK_INT(SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED), -1, "no row selected");
     // An investment has no payment: the calendar's label speaks of its first
     // month, a saving's of its first saving.
     const char* const firstLabels[] = {"&First payment:", "&First month:", "&First saving:"};
@@ -280,6 +284,8 @@ static void InspectSchedule(HWND box)
     keys[VK_CONTROL] = control;
     SetKeyboardState(keys);
     CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
+    // The last row selected and in view, for the next opening to start afresh.
+    SendMessageA(list, WM_KEYDOWN, VK_END, 0x014F0001);
 }
 
 // Another program holding the clipboard, played by a thread of the test's
