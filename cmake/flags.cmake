@@ -32,7 +32,7 @@ if(WIN32)
   # files or default libraries; the system DLLs they call and libgcc (64-bit
   # division and conversion helpers, stack probes) are named instead.
   set(LEDGERLY_NOCRT_LINK_FLAGS -nostdlib -Wl,--entry,LedgerlyStart)
-  set(LEDGERLY_NOCRT_LIBRARIES comctl32 user32 gdi32 kernel32 gcc)
+  set(LEDGERLY_NOCRT_LIBRARIES comctl32 comdlg32 user32 gdi32 kernel32 gcc)
 elseif(NOT LEDGERLY_FUZZ AND NOT LEDGERLY_BENCH AND LEDGERLY_SANITIZE)
   add_compile_options(-O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all
                       -fno-omit-frame-pointer)

@@ -12,6 +12,7 @@
 #define IDD_MAINPANEL       126
 #define IDD_HELPBOX         127
 #define IDD_SCHEDULEBOX     128
+#define IDD_PRINTINGBOX     129
 
 /* Child window id of the tree-view host inside the main window */
 #define IDC_PANELHOST       101
@@ -86,5 +87,9 @@
 #define IDC_BYYEAR          1051
 #define IDC_FIRSTMONTH      1052
 #define IDC_FIRSTYEAR       1053
+#define IDC_SCHEDULEPRINT   1054
+
+/* The box shown while the statement prints */
+#define IDC_PRINTINGPAGE    1055
 
 #endif

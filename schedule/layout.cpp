@@ -35,13 +35,13 @@ static void ShiftControl(HWND box, int id, int right, int down, int wider, int t
 }
 
 // The box's controls from top to bottom: each row lies wholly below the one
-// before it (the extras' fields side by side in two rows), and the two
+// before it (the extras' fields side by side in two rows), and the three
 // buttons side by side at the bottom. Labels without an id move with the
 // field after them.
 constexpr int StackedControls[] = {
     IDC_SCHEDULEHEADING, IDC_EXTRAMONTHLY, IDC_EXTRAFROM,    IDC_BYYEAR,
     IDC_EXTRAONCE,       IDC_EXTRAONCEMONTH, IDC_FIRSTMONTH, IDC_FIRSTYEAR,
-    IDC_SCHEDULELIST,    IDC_SCHEDULENOTE, IDC_SCHEDULECOPY, IDOK};
+    IDC_SCHEDULELIST,    IDC_SCHEDULENOTE, IDC_SCHEDULECOPY, IDC_SCHEDULEPRINT, IDOK};
 
 // Whether a control is a label without an id.
 static bool IsLabel(HWND control)
@@ -258,6 +258,7 @@ void LayOutScheduleBox(HWND box, int columnsWidth, bool opening)
         ShiftControl(box, IDC_SCHEDULELIST, 0, 0, wider, 0);
         ShiftControl(box, IDC_SCHEDULENOTE, 0, 0, wider, 0);
         ShiftControl(box, IDC_SCHEDULECOPY, wider, 0, 0, 0);
+        ShiftControl(box, IDC_SCHEDULEPRINT, wider, 0, 0, 0);
         ShiftControl(box, IDOK, wider, 0, 0, 0);
         width += wider;
     }

@@ -1,5 +1,5 @@
 // What the Schedule box's own files share with each other: the statement
-// the open box shows, its layout, its list and its clipboard.
+// the open box shows, its layout, its list, its clipboard and its printing.
 #ifndef LEDGERLY_SCHEDULE_PARTS_H
 #define LEDGERLY_SCHEDULE_PARTS_H
 
@@ -54,5 +54,9 @@ void MeasureColumns(HDC dc, int widths[MaxStatementColumns]);
 void CopySchedule(HWND box);
 constexpr int CopyNoteCount = 5;
 extern const char* const CopyNotes[CopyNoteCount];
+
+// Printing (print.cpp): the shown statement on the printer chosen in the
+// common Print dialog, owned by the box, as the list shows it.
+void PrintSchedule(HWND box);
 
 #endif

@@ -593,8 +593,8 @@ static void InspectExtras(HWND box)
     // and a letter to a field, and to the check box, which it clicks.
     const int order[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM,    IDC_BYYEAR,       IDC_EXTRAONCE,
                          IDC_EXTRAONCEMONTH, IDC_FIRSTMONTH, IDC_FIRSTYEAR,    IDC_SCHEDULELIST,
-                         IDC_SCHEDULECOPY,   IDOK,           IDC_EXTRAMONTHLY};
-    for (int i = 0; i + 1 < 11; ++i)
+                         IDC_SCHEDULECOPY,   IDC_SCHEDULEPRINT, IDOK,          IDC_EXTRAMONTHLY};
+    for (int i = 0; i + 1 < 12; ++i)
         CHECK_INT(GetDlgCtrlID(GetNextDlgTabItem(box, GetDlgItem(box, order[i]), FALSE)),
                   order[i + 1], "Tab order");
     CHECK(AltLetter(box, 'f') == GetDlgItem(box, IDC_FIRSTMONTH));
