@@ -1,15 +1,14 @@
 #!/bin/sh
-# Runs a Windows program with one printer: a CUPS scheduler of its own in a
-# folder, never the machine's, with a raw queue whose jobs go nowhere but
-# stay in the spool folder, where the program can read them back:
-#   printer.sh FOLDER program.exe [arguments...]    (inside an X display)
+# Runs a command with one printer for Wine: a CUPS scheduler of its own in
+# a folder, never the machine's, with a raw queue whose jobs go nowhere but
+# stay in the spool folder, where they can be read back:
+#   printer.sh FOLDER command [arguments...]
 # Wine lists the printers of the scheduler that CUPS_SERVER names. The
-# program is given the spool folder (a Linux path) after its arguments.
-# The folder is made afresh each time, so the first job is d00001-001; the
-# scheduler is stopped by its process id when the program ends.
+# command is given the spool folder (a Linux path) after its arguments.
+# The folder is made afresh each time, so the first job is d00001-001
+# (its attributes c00001); the scheduler is stopped by its process id when
+# the command ends. Run as root (the scheduler then runs its jobs as lp).
 set -u
-LEDGERLY_ROOT=$(cd "$(dirname "$0")/../../.." && pwd)
-. "$LEDGERLY_ROOT/scripts/wine-env.sh"
 dir=$1
 shift
 rm -rf "$dir"
@@ -65,7 +64,7 @@ rc=1
 if [ $ready = yes ] &&
    lpadmin -p Ledgerly_Test -E -v file:///dev/null -m raw 2>/dev/null &&
    lpadmin -d Ledgerly_Test; then
-  "$WINE" "$@" "$dir/spool"
+  "$@" "$dir/spool"
   rc=$?
 else
   echo "printer.sh: the test's CUPS scheduler did not start (see $dir/log)" >&2
