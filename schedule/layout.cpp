@@ -254,12 +254,11 @@ void LayOutScheduleBox(HWND box, int columnsWidth, bool opening)
     if (wider > (work.right - work.left) - width)
         wider = (work.right - work.left) - width;
     if (wider > 0) {
-        ShiftControl(box, IDC_SCHEDULEHEADING, 0, 0, wider, 0);
-        ShiftControl(box, IDC_SCHEDULELIST, 0, 0, wider, 0);
-        ShiftControl(box, IDC_SCHEDULENOTE, 0, 0, wider, 0);
-        ShiftControl(box, IDC_SCHEDULECOPY, wider, 0, 0, 0);
-        ShiftControl(box, IDC_SCHEDULEPRINT, wider, 0, 0, 0);
-        ShiftControl(box, IDOK, wider, 0, 0, 0);
+        // The heading, the list and the note wider; the buttons further right.
+        static constexpr int widened[] = {IDC_SCHEDULEHEADING, IDC_SCHEDULELIST, IDC_SCHEDULENOTE,
+                                          IDC_SCHEDULECOPY, IDC_SCHEDULEPRINT, IDOK};
+        for (int i = 0; i < 6; ++i)
+            ShiftControl(box, widened[i], i < 3 ? 0 : wider, 0, i < 3 ? wider : 0, 0);
         width += wider;
     }
 

@@ -11,12 +11,8 @@
 // What the Print dialog asks: the printer and its settings, the copies
 // (which the printer's driver makes) and the pages, all or from one to
 // another. Kept while the program runs, so the next dialog offers the
-// printer and settings last chosen, all pages again.
-constexpr DWORD PrintFlags =
-    PD_RETURNDC | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE;
-alignas(4) static PRINTDLGA Choice = {
-    sizeof(PRINTDLGA), nullptr, nullptr, nullptr, nullptr, PrintFlags, 1, 1, 1, MaxStatementRows, 1,
-    nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+// printer and settings last chosen; all pages again.
+static PRINTDLGA Choice;
 
 // The box that shows the page being printed, and whether its Cancel was
 // pressed.
@@ -158,7 +154,9 @@ static BOOL CALLBACK AbortPrinting(HDC, int)
 [[gnu::noinline]] static bool PrintPages(const Sheet& s, int from, int to)
 {
     SetAbortProc(s.dc, AbortPrinting);
-    DOCINFOA document = {sizeof document, "Ledgerly", nullptr, nullptr, 0};
+    DOCINFOA document = {};
+    document.cbSize = sizeof document;
+    document.lpszDocName = "Ledgerly";
     bool printed = true;
     for (int page = from; printed && page <= to; ++page) {
         char text[48];
@@ -181,13 +179,16 @@ static BOOL CALLBACK AbortPrinting(HDC, int)
 // Cancel in the Print dialog prints nothing; with no printer installed the
 // dialog itself says so. While the job runs, a box shows which page is
 // being printed, and the Schedule box is disabled, so the statement stays
-// as it is. A range past the last page prints nothing, and a message box
-// says so, as it says where the printer fails; Cancel in the box stops the
-// job without one.
+// as it is. A range with no page of the statement prints nothing, and a
+// message box says so, as it says where the printer fails; Cancel in the
+// box stops the job without one.
 void PrintSchedule(HWND box)
 {
+    Choice.lStructSize = sizeof Choice;
     Choice.hwndOwner = box;
-    Choice.Flags = PrintFlags;
+    Choice.Flags = PD_RETURNDC | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE;
+    Choice.nFromPage = Choice.nToPage = Choice.nMinPage = Choice.nCopies = 1;
+    Choice.nMaxPage = MaxStatementRows;
     if (!PrintDlgA(&Choice))
         return;
     StatementHeading(ShownTerms, Heading);
@@ -199,10 +200,10 @@ void PrintSchedule(HWND box)
     int from = 1;
     int to = Pages.count;
     if (Choice.Flags & PD_PAGENUMS) {
-        from = Choice.nFromPage;
+        from = Choice.nFromPage > 1 ? Choice.nFromPage : 1;
         to = Choice.nToPage < to ? Choice.nToPage : to;
     }
-    const char* failed = "The statement has fewer pages.";
+    const char* failed = "The statement has no such page.";
     if (from <= to) {
         PrintCancelled = false;
         EnableWindow(box, FALSE);

@@ -958,7 +958,7 @@ static void InspectPrinting(HWND box)
     CHECK_TEXT(Printed[1], FullJob[2], "page 3 of the range");
     CHECK_INT(JobCopies(2), 2, "two copies");
     PrintFromBox(box, past);
-    CHECK_TEXT(Told, "Ledgerly: The statement has fewer pages.", "a range past the end");
+    CHECK_TEXT(Told, "Ledgerly: The statement has no such page.", "a range past the end");
     PrintFromBox(box, stop);
     CHECK_TEXT(Progress, "Printing page 1 of 4", "Cancel while printing");
     CHECK_TEXT(Told, "", "Cancel while printing");
