@@ -12,7 +12,7 @@
 #define IDD_MAINPANEL       126
 #define IDD_HELPBOX         127
 #define IDD_SCHEDULEBOX     128
-#define IDD_PRINTINGBOX     129
+#define IDD_PRINTINGBOX     130
 
 /* Child window id of the tree-view host inside the main window */
 #define IDC_PANELHOST       101
@@ -90,6 +90,6 @@
 #define IDC_SCHEDULEPRINT   1054
 
 /* The box shown while the statement prints */
-#define IDC_PRINTINGPAGE    1055
+#define IDC_PRINTINGPAGE    1063
 
 #endif

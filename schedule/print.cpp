@@ -19,13 +19,15 @@ static PRINTDLGA Choice;
 static HWND PrintingBox;
 static bool PrintCancelled;
 
-// A job's pages, and how each is laid out: the printer, the font, the
-// text's rectangle on the page (in the printable area's coordinates), a
-// line's height, the lines a page holds, the columns and the right end of
-// each.
+// A job's pages, and the heading its first page begins with.
 static PrintedPages Pages;
 static char Heading[StatementTextSize];
 
+// How a job's pages are laid out: the printer, the font, the text's
+// rectangle on the page (in the printable area's coordinates), a line's
+// height, the lines a page holds, the columns and the right end of each.
+// The functions that fill it and that run the job are kept out of line:
+// each with a small frame of its own is smaller code.
 enum Edge { Left, Top, Right, Bottom };
 struct Sheet {
     HDC dc;
@@ -45,8 +47,8 @@ struct Sheet {
 // as they need. The columns lie a line's height apart.
 [[gnu::noinline]] static void SetUpSheet(Sheet& s)
 {
-    static const BYTE indexes[8] = {PHYSICALOFFSETX, PHYSICALWIDTH,  HORZRES, LOGPIXELSX,
-                                    PHYSICALOFFSETY, PHYSICALHEIGHT, VERTRES, LOGPIXELSY};
+    static constexpr BYTE indexes[8] = {PHYSICALOFFSETX, PHYSICALWIDTH,  HORZRES, LOGPIXELSX,
+                                        PHYSICALOFFSETY, PHYSICALHEIGHT, VERTRES, LOGPIXELSY};
     int caps[8];
     for (int i = 0; i < 8; ++i)
         caps[i] = GetDeviceCaps(s.dc, indexes[i]);
@@ -76,7 +78,7 @@ struct Sheet {
             s.ends[c] = end += s.line + widths[c];
         if (end <= s.area[Right])
             break;
-        font.lfHeight = font.lfHeight * (s.area[Right] - s.area[Left]) / (end - s.area[Left]);
+        font.lfHeight = font.lfHeight * (s.area[Right] - s.area[Left]) / (end - s.area[Left] + 1);
     }
     s.lines = (s.area[Bottom] - s.area[Top]) / s.line;
 }
@@ -186,7 +188,8 @@ void PrintSchedule(HWND box)
 {
     Choice.lStructSize = sizeof Choice;
     Choice.hwndOwner = box;
-    Choice.Flags = PD_RETURNDC | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE;
+    Choice.Flags =
+        PD_RETURNDC | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE;
     Choice.nFromPage = Choice.nToPage = Choice.nMinPage = Choice.nCopies = 1;
     Choice.nMaxPage = MaxStatementRows;
     if (!PrintDlgA(&Choice))

@@ -297,7 +297,8 @@ static void PrintFromBox(HWND box, const PrintRun& run, bool byKey = false)
         helper.lpfnWndProc = HelperProc;
         helper.lpszClassName = "PrintDriver";
         RegisterClassA(&helper);
-        Helper = CreateWindowA("PrintDriver", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        Helper =
+            CreateWindowA("PrintDriver", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     }
     Run = &run;
     PrintOwner = box;
