@@ -18,6 +18,13 @@ if(WIN32)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     # Windows 95 era processors: no cmov, no SSE.
     add_compile_options(-march=i486 -mtune=generic)
+    # The program's calls push their arguments rather than store them into
+    # room kept below the frame: smaller code. Stack probes need the stored
+    # form; no frame of the program needs one, and the last flag fails any
+    # that would come near the 4 KiB a stack grows by. Test programs keep
+    # the usual form.
+    list(APPEND LEDGERLY_PROGRAM_FLAGS -mno-accumulate-outgoing-args -mno-stack-arg-probe
+         -Wframe-larger-than=4000)
   endif()
   # Static: no libgcc or libstdc++ DLL. No timestamp: builds are repeatable.
   add_link_options(-static -static-libgcc -Wl,--gc-sections
