@@ -211,6 +211,19 @@ static void CheckSylk(HWND box, HWND list)
     CHECK_INT(records, cells, "a SYLK record per cell");
 }
 
+// A key pressed with Ctrl held down, as the list gets it.
+static void ControlKey(HWND list, char key, LPARAM scan)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    BYTE control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(list, WM_KEYDOWN, key, scan);
+    keys[VK_CONTROL] = control;
+    SetKeyboardState(keys);
+}
+
 // Print, driven as a user does from a timer while the Print dialog, the box
 // shown while printing or a message box is open: the copies and a page range
 // typed, OK or Cancel; Cancel in the box shown while printing (stop).
@@ -218,8 +231,8 @@ struct PrintRun {
     const char* copies;
     const char* from;
     const char* to;
-    bool cancel;
-    bool stop;
+    bool cancel = false;
+    bool stop = false;
 };
 static const PrintRun* Run;
 static HWND PrintOwner, Acted, Helper;
@@ -306,17 +319,10 @@ static void PrintFromBox(HWND box, const PrintRun& run, bool byKey = false)
     DialogsSeen = 0;
     Progress[0] = Told[0] = '\0';
     UINT_PTR timer = SetTimer(nullptr, 0, 10, DrivePrint);
-    if (byKey) {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        SetKeyboardState(keys);
-        SendMessageA(GetDlgItem(box, IDC_SCHEDULELIST), WM_KEYDOWN, 'P', 0x00190001);
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
-    } else {
+    if (byKey)
+        ControlKey(GetDlgItem(box, IDC_SCHEDULELIST), 'P', 0x00190001);
+    else
         SendMessageA(GetDlgItem(box, IDC_SCHEDULEPRINT), BM_CLICK, 0, 0);
-    }
     KillTimer(nullptr, timer);
     Run = nullptr;
     BoxTimer = SetTimer(nullptr, 0, 10, DriveBox);
@@ -361,8 +367,7 @@ static void InspectSchedule(HWND box)
         CHECK_INT(rows, 1200, "every month of 1200");
 
     // No printer: the Print dialog says so, and the box goes on as it was.
-    static const PrintRun print = {};
-    PrintFromBox(box, print);
+    PrintFromBox(box, {});
     CHECK(Told[0] && strncmp(Told, "Ledgerly", 8) != 0);
     CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), rows + 1, "rows after Print");
 
@@ -379,14 +384,7 @@ static void InspectSchedule(HWND box)
     ClearClipboard(box);
     SendMessageA(list, WM_KEYDOWN, 'C', 0x002E0001);
     CHECK_TEXT(ClipboardText(box), "(no text)", "C alone");
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    BYTE control = keys[VK_CONTROL];
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageA(list, WM_KEYDOWN, 'C', 0x002E0001);
-    keys[VK_CONTROL] = control;
-    SetKeyboardState(keys);
+    ControlKey(list, 'C', 0x002E0001);
     CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
 }
 
@@ -892,6 +890,16 @@ static const char* PrintedRow(HWND list, int row)
     return text;
 }
 
+// Lines joined by spaces, as the text they were broken from.
+static const char* Joined(char** lines, int from, int to)
+{
+    static char words[1024];
+    words[0] = '\0';
+    for (int i = from; i < to; ++i)
+        wsprintfA(words + lstrlenA(words), i > from ? " %s" : "%s", lines[i]);
+    return words;
+}
+
 // The job's pages against the box: the heading on the first, the column
 // names on each, every row once and in order, the note after the Total row
 // on the last, "Page k of N" at each foot.
@@ -899,7 +907,7 @@ static void CheckJob(HWND box)
 {
     HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
     int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    char header[512], foot[32], copy[8192], words[1024];
+    char header[512], foot[32], copy[8192];
     lstrcpyA(header, PrintedRow(list, -1));
     int row = 0;
     for (int p = 0; p < PrintedPages; ++p) {
@@ -914,16 +922,14 @@ static void CheckJob(HWND box)
         wsprintfA(foot, "Page %d of %d", p + 1, PrintedPages);
         CHECK_TEXT(m ? lines[m - 1] : "", foot, "a page's foot");
         int i = 0;
-        for (words[0] = '\0'; i < m - 1 && strcmp(lines[i], header) != 0; ++i)
-            wsprintfA(words + lstrlenA(words), words[0] ? " %s" : "%s", lines[i]);
-        CHECK_TEXT(words, p ? "" : HeadingText(box), "the heading, on the first page");
+        while (i < m - 1 && strcmp(lines[i], header) != 0)
+            ++i;
+        CHECK_TEXT(Joined(lines, 0, i), p ? "" : HeadingText(box), "the heading, on page 1");
         CHECK(i < m - 1);  // the column names
         for (++i; i < m - 1 && row < rows && strcmp(lines[i], PrintedRow(list, row)) == 0; ++i)
             ++row;
-        for (words[0] = '\0'; i < m - 1; ++i)
-            wsprintfA(words + lstrlenA(words), words[0] ? " %s" : "%s", lines[i]);
-        CHECK_TEXT(words, p < PrintedPages - 1 ? "" : ItemText(box, IDC_SCHEDULENOTE),
-                   "the note after the Total row, on the last page");
+        const char* note = p < PrintedPages - 1 ? "" : ItemText(box, IDC_SCHEDULENOTE);
+        CHECK_TEXT(Joined(lines, i, m - 1), note, "the note after the Total row, on the last page");
     }
     CHECK_INT(row, rows, "every row printed once, in order");
 }
@@ -936,36 +942,31 @@ static void InspectPrinting(HWND box)
 {
     ++ScheduleInspections;
     Type(box, IDC_EXTRAMONTHLY, "100");
-    static const PrintRun all = {}, cancel = {nullptr, nullptr, nullptr, true, false},
-                          range = {"2", "2", "3", false, false},
-                          past = {nullptr, "50", "60", false, false},
-                          stop = {nullptr, nullptr, nullptr, false, true};
-    PrintFromBox(box, all);
+    PrintFromBox(box, {});
     CHECK(ReadJob(1) && PrintedPages >= 4);
     CheckJob(box);
     memcpy(FullJob, Printed, sizeof FullJob);
-    int pages = PrintedPages;
     char text[64];
-    wsprintfA(text, "Printing page 1 of %d", pages);
+    wsprintfA(text, "Printing page 1 of %d", PrintedPages);
     CHECK_TEXT(Progress, text, "the box shown while printing");
     CHECK_INT(JobCopies(1), 1, "one copy");
     CHECK(IsChild(box, GetFocus()));
 
-    PrintFromBox(box, cancel);
+    PrintFromBox(box, {nullptr, nullptr, nullptr, true});
     CHECK_INT(DialogsSeen, 1, "the Print dialog, cancelled");
-    PrintFromBox(box, range);
+    PrintFromBox(box, {"2", "2", "3"});
     CHECK(ReadJob(2) && PrintedPages == 2);
     CHECK_TEXT(Printed[0], FullJob[1], "page 2 of the range");
     CHECK_TEXT(Printed[1], FullJob[2], "page 3 of the range");
     CHECK_INT(JobCopies(2), 2, "two copies");
-    PrintFromBox(box, past);
+    PrintFromBox(box, {nullptr, "50", "60"});
     CHECK_TEXT(Told, "Ledgerly: The statement has no such page.", "a range past the end");
-    PrintFromBox(box, stop);
-    CHECK_TEXT(Progress, "Printing page 1 of 4", "Cancel while printing");
+    PrintFromBox(box, {nullptr, nullptr, nullptr, false, true});
+    CHECK_TEXT(Progress, text, "Cancel while printing, at once");
     CHECK_TEXT(Told, "", "Cancel while printing");
 
     SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
-    PrintFromBox(box, all, true);
+    PrintFromBox(box, {}, true);
     CHECK_INT(DialogsSeen, 1, "Ctrl+P");
     CHECK(ReadJob(3) && PrintedPages == 1);
     CheckJob(box);
