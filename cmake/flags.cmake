@@ -19,6 +19,13 @@ if(WIN32)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     # Windows 95 era processors: no cmov, no SSE.
     add_compile_options(-march=i486 -mtune=generic)
+    # The program's calls push their arguments rather than store them into
+    # room kept below the frame: smaller code. Stack probes need the stored
+    # form; no frame of the program needs one, and the last flag fails any
+    # that would come near the 4 KiB a stack grows by. Test programs keep
+    # the usual form.
+    list(APPEND LEDGERLY_PROGRAM_FLAGS -mno-accumulate-outgoing-args -mno-stack-arg-probe
+         -Wframe-larger-than=4000)
   endif()
   # Static: no libgcc or libstdc++ DLL. No timestamp: builds are repeatable.
   add_link_options(-static -static-libgcc -Wl,--gc-sections
@@ -33,7 +40,7 @@ if(WIN32)
   # files or default libraries; the system DLLs they call and libgcc (64-bit
   # division and conversion helpers, stack probes) are named instead.
   set(LEDGERLY_NOCRT_LINK_FLAGS -nostdlib -Wl,--entry,LedgerlyStart)
-  set(LEDGERLY_NOCRT_LIBRARIES comctl32 user32 gdi32 kernel32 gcc)
+  set(LEDGERLY_NOCRT_LIBRARIES comctl32 comdlg32 user32 gdi32 kernel32 gcc)
 elseif(NOT LEDGERLY_FUZZ AND NOT LEDGERLY_BENCH AND LEDGERLY_SANITIZE)
   add_compile_options(-O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all
                       -fno-omit-frame-pointer)

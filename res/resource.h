@@ -13,6 +13,7 @@
 #define IDD_HELPBOX         127
 #define IDD_SCHEDULEBOX     128
 #define IDD_LOANCOSTBOX     129
+#define IDD_PRINTINGBOX     130
 
 /* Child window id of the tree-view host inside the main window */
 #define IDC_PANELHOST       101
@@ -98,5 +99,9 @@
 #define IDC_BYYEAR          1051
 #define IDC_FIRSTMONTH      1052
 #define IDC_FIRSTYEAR       1053
+#define IDC_SCHEDULEPRINT   1054
+
+/* The box shown while the statement prints */
+#define IDC_PRINTINGPAGE    1063
 
 #endif

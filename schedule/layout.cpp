@@ -35,13 +35,13 @@ static void ShiftControl(HWND box, int id, int right, int down, int wider, int t
 }
 
 // The box's controls from top to bottom: each row lies wholly below the one
-// before it (the extras' fields side by side in two rows), and the two
+// before it (the extras' fields side by side in two rows), and the three
 // buttons side by side at the bottom. Labels without an id move with the
 // field after them.
 constexpr int StackedControls[] = {
     IDC_SCHEDULEHEADING, IDC_EXTRAMONTHLY, IDC_EXTRAFROM,    IDC_BYYEAR,
     IDC_EXTRAONCE,       IDC_EXTRAONCEMONTH, IDC_FIRSTMONTH, IDC_FIRSTYEAR,
-    IDC_SCHEDULELIST,    IDC_SCHEDULENOTE, IDC_SCHEDULECOPY, IDOK};
+    IDC_SCHEDULELIST,    IDC_SCHEDULENOTE, IDC_SCHEDULECOPY, IDC_SCHEDULEPRINT, IDOK};
 
 // Whether a control is a label without an id.
 static bool IsLabel(HWND control)
@@ -94,16 +94,9 @@ static int TextHeight(HWND control, const char* const* texts, int count)
     return height;
 }
 
-// A static breaks its lines only between words. A word wider than the
-// whole line (a worth of hundreds of digits in the heading) is broken where
-// the line is full, so every character is shown. Returns the new text in
-// a buffer of its own.
-static const char* BreakLongWords(HWND control, const char* text)
+const char* BreakLongWords(HDC dc, int width, const char* text)
 {
     static char broken[StatementTextSize + 128];
-    RECT client;
-    GetClientRect(control, &client);
-    FontDc f = GetFontDc(control);
     int length = 0;
     const int room = static_cast<int>(sizeof broken) - 3;  // a line break and the end
     for (const char* word = text; *word && length < room;) {
@@ -117,17 +110,17 @@ static const char* BreakLongWords(HWND control, const char* text)
         // A word that fits a line is kept whole; of a longer one, the most
         // letters that fit on a line, at least one, line by line.
         SIZE whole = {};
-        GetTextExtentPoint32A(f.dc, word, letters, &whole);
+        GetTextExtentPoint32A(dc, word, letters, &whole);
         int start = 0;
-        if (whole.cx <= client.right) {
+        if (whole.cx <= width) {
             for (int i = 0; i < letters && length < room; ++i)
                 broken[length++] = word[i];
             start = letters;
         }
         for (int end = start + 1; end <= letters && length < room; ++end) {
             SIZE size = {};
-            GetTextExtentPoint32A(f.dc, word + start, end - start, &size);
-            if (size.cx > client.right && end - 1 > start) {
+            GetTextExtentPoint32A(dc, word + start, end - start, &size);
+            if (size.cx > width && end - 1 > start) {
                 broken[length++] = '\r';
                 broken[length++] = '\n';
                 start = end - 1;
@@ -137,7 +130,6 @@ static const char* BreakLongWords(HWND control, const char* text)
         word += letters;
     }
     broken[length] = '\0';
-    ReleaseFontDc(f);
     return broken;
 }
 
@@ -262,18 +254,22 @@ void LayOutScheduleBox(HWND box, int columnsWidth, bool opening)
     if (wider > (work.right - work.left) - width)
         wider = (work.right - work.left) - width;
     if (wider > 0) {
-        ShiftControl(box, IDC_SCHEDULEHEADING, 0, 0, wider, 0);
-        ShiftControl(box, IDC_SCHEDULELIST, 0, 0, wider, 0);
-        ShiftControl(box, IDC_SCHEDULENOTE, 0, 0, wider, 0);
-        ShiftControl(box, IDC_SCHEDULECOPY, wider, 0, 0, 0);
-        ShiftControl(box, IDOK, wider, 0, 0, 0);
+        // The heading, the list and the note wider; the buttons further right.
+        static constexpr int widened[] = {IDC_SCHEDULEHEADING, IDC_SCHEDULELIST, IDC_SCHEDULENOTE,
+                                          IDC_SCHEDULECOPY, IDC_SCHEDULEPRINT, IDOK};
+        for (int i = 0; i < 6; ++i)
+            ShiftControl(box, widened[i], i < 3 ? 0 : wider, 0, i < 3 ? wider : 0, 0);
         width += wider;
     }
 
     char heading[StatementTextSize];
     StatementHeading(ShownTerms, heading);
     HWND headingControl = GetDlgItem(box, IDC_SCHEDULEHEADING);
-    const char* shownHeading = BreakLongWords(headingControl, heading);
+    RECT client;
+    GetClientRect(headingControl, &client);
+    FontDc f = GetFontDc(headingControl);
+    const char* shownHeading = BreakLongWords(f.dc, client.right, heading);
+    ReleaseFontDc(f);
     ShowText(headingControl, shownHeading);
     height += GrowTo(box, IDC_SCHEDULEHEADING, TextHeight(headingControl, &shownHeading, 1));
     HWND note = GetDlgItem(box, IDC_SCHEDULENOTE);

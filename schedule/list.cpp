@@ -255,48 +255,49 @@ static void FillList(HWND list)
     }
 }
 
-// The digit that is widest in the list's font: the numbers of the columns
-// are measured as written with it. Found once; the font stays the same
-// while the program runs.
-static char WidestDigit;
-
-static char FindWidestDigit(HDC dc)
+// The digit that is widest in a DC's font: the numbers of the columns are
+// measured as written with it.
+static char WidestDigit(HDC dc)
 {
-    if (WidestDigit)
-        return WidestDigit;
+    char widest = '0';
     LONG most = -1;
     for (char digit = '0'; digit <= '9'; ++digit) {
         SIZE size = {};
         GetTextExtentPoint32A(dc, &digit, 1, &size);
         if (size.cx > most) {
             most = size.cx;
-            WidestDigit = digit;
+            widest = digit;
         }
     }
-    return WidestDigit;
+    return widest;
 }
 
-// Each column as wide as the widest text it can have (its name or a cell's,
-// measured in the list's font) and some room, and at least as wide as the
-// list itself needs for its cells and for its header. The texts measured
-// are the few that can be widest, never every cell. Returns the columns'
-// total width.
-static int FitColumns(HWND box, HWND list)
+void MeasureColumns(HDC dc, int widths[MaxStatementColumns])
 {
     static WidestTexts widest[MaxStatementColumns];
-    int columns = StatementColumns(ShownTerms);
-    int widths[MaxStatementColumns] = {};
-    FontDc f = GetFontDc(list);
-    StatementWidestTexts(ShownTerms, ShownRows, ShownRowCount, FindWidestDigit(f.dc), widest);
-    for (int c = 0; c < columns; ++c) {
+    StatementWidestTexts(ShownTerms, ShownRows, ShownRowCount, WidestDigit(dc), widest);
+    for (int c = 0; c < StatementColumns(ShownTerms); ++c) {
+        widths[c] = 0;
         for (int k = -1; k < widest[c].count; ++k) {
             const char* text = k < 0 ? StatementColumnName(ShownTerms, c) : widest[c].text[k];
             SIZE size = {};
-            GetTextExtentPoint32A(f.dc, text, lstrlenA(text), &size);
+            GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
             if (size.cx > widths[c])
                 widths[c] = size.cx;
         }
     }
+}
+
+// Each column as wide as the widest text it can have, measured in the
+// list's font, and some room, and at least as wide as the list itself needs
+// for its cells and for its header. The texts measured are the few that
+// can be widest, never every cell. Returns the columns' total width.
+static int FitColumns(HWND box, HWND list)
+{
+    int columns = StatementColumns(ShownTerms);
+    int widths[MaxStatementColumns];
+    FontDc f = GetFontDc(list);
+    MeasureColumns(f.dc, widths);
     ReleaseFontDc(f);
     RECT padding = {0, 0, ColumnPaddingUnits, 0};
     MapDialogRect(box, &padding);

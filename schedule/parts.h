@@ -1,9 +1,10 @@
 // What the Schedule box's own files share with each other: the statement
-// the open box shows, its layout, its list and its clipboard.
+// the open box shows, its layout, its list, its clipboard and its printing.
 #ifndef LEDGERLY_SCHEDULE_PARTS_H
 #define LEDGERLY_SCHEDULE_PARTS_H
 
 #include <windows.h>
+#include "finance/columns.h"
 #include "finance/notes.h"
 #include "finance/statement.h"
 
@@ -25,6 +26,12 @@ RECT PlaceOfWindow(HWND box, HWND control);
 // text written again would be drawn again.
 void ShowText(HWND control, const char* text);
 void LayOutScheduleBox(HWND box, int columnsWidth, bool opening);
+// A static, and DrawText, break lines only between words. A text's words
+// wider than a whole line of a width in a DC's font (a worth of hundreds of
+// digits in the heading) are broken where the line is full, so every
+// character is shown. Returns the new text in a buffer of its own, which
+// the next call overwrites.
+const char* BreakLongWords(HDC dc, int width, const char* text);
 
 // The list (list.cpp). Made ready as the box opens: the list that draws its
 // rows from ShownRows where the common controls can, or the template's,
@@ -39,6 +46,9 @@ bool OnScheduleListNotify(const NMHDR* header, LRESULT* answer);
 // The width the list's border and vertical scroll bar take beside its
 // columns.
 int ScheduleListFrame();
+// Each column's width as its widest text (its name or a cell's) needs in a
+// DC's font: the list's, or a printer's.
+void MeasureColumns(HDC dc, int widths[MaxStatementColumns]);
 
 // The clipboard (clipboard.cpp). Copy: the shown statement's table onto the
 // clipboard as text and as SYLK; the note line says what could not be
@@ -47,5 +57,9 @@ int ScheduleListFrame();
 void CopySchedule(HWND box);
 constexpr int CopyNoteCount = 5;
 extern const char* const CopyNotes[CopyNoteCount];
+
+// Printing (print.cpp): the shown statement on the printer chosen in the
+// common Print dialog, owned by the box, as the list shows it.
+void PrintSchedule(HWND box);
 
 #endif

@@ -276,14 +276,18 @@ static void FillScheduleBox(HWND box)
     BoxReady = true;
 }
 
-// Ctrl+C in the list copies, as the Copy button does.
+// Ctrl+C in the list copies, as the Copy button does; Ctrl+P prints, as
+// the Print button does.
 static void OnListKey(HWND box, const NMHDR* header)
 {
-    if (header->idFrom != IDC_SCHEDULELIST || header->code != static_cast<UINT>(LVN_KEYDOWN))
+    if (header->idFrom != IDC_SCHEDULELIST || header->code != static_cast<UINT>(LVN_KEYDOWN) ||
+        GetKeyState(VK_CONTROL) >= 0)
         return;
     const NMLVKEYDOWN* key = reinterpret_cast<const NMLVKEYDOWN*>(header);
-    if (key->wVKey == 'C' && GetKeyState(VK_CONTROL) < 0)
+    if (key->wVKey == 'C')
         CopySchedule(box);
+    if (key->wVKey == 'P')
+        PrintSchedule(box);
 }
 
 static INT_PTR OnScheduleNotify(HWND box, const NMHDR* header)
@@ -348,14 +352,17 @@ static void OnFirstMonth(HWND box, WORD code)
         ShowStatement(box, false);
 }
 
-// Copy copies; Close, Enter, Esc and the close button close the box; the
-// extras' fields, the view by year and the first payment change the
-// statement. Every command is answered.
+// Copy copies; Print prints; Close, Enter, Esc and the close button close
+// the box; the extras' fields, the view by year and the first payment
+// change the statement. Every command is answered.
 static INT_PTR OnScheduleCommand(HWND box, WORD id, WORD code)
 {
     switch (id) {
     case IDC_SCHEDULECOPY:
         CopySchedule(box);
+        break;
+    case IDC_SCHEDULEPRINT:
+        PrintSchedule(box);
         break;
     case IDOK:
     case IDCANCEL:

@@ -7,13 +7,16 @@ what=${1:-all}
 
 need_build="cmake make g++ python3 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 clang libclang-rt-14-dev libbenchmark-dev"
 need_wine="wine wine32:i386 wine64 xvfb xauth x11-utils fonts-wine fonts-dejavu-core fonts-liberation2 xdotool"
-need_run="imagemagick"
+# Printing tests: a CUPS scheduler of the test's own (Wine lists only a
+# scheduler's printers), and the client library for 32-bit Wine too.
+need_print="cups-daemon cups-client libcups2:i386"
+need_run="imagemagick ghostscript"
 
 case $what in
   build) pkgs="$need_build" ;;
-  test)  pkgs="$need_build $need_wine" ;;
-  run)   pkgs="$need_build $need_wine $need_run" ;;
-  all)   pkgs="$need_build $need_wine $need_run" ;;
+  test)  pkgs="$need_build $need_wine $need_print" ;;
+  run)   pkgs="$need_build $need_wine $need_print $need_run" ;;
+  all)   pkgs="$need_build $need_wine $need_print $need_run" ;;
   *) echo "usage: $0 [build|test|run|all]" >&2; exit 2 ;;
 esac
 

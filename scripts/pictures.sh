@@ -2,17 +2,20 @@
 # Renders the pictures in docs/ on a virtual display: the window at start-up,
 # each page after a calculation, a result too long for its field and a number
 # too long for the display, the Loan page solved for the rate, the Help and
-# About boxes, the Loan page's schedule, without and with extra payments,
-# and the Loan Cost box;
-# then the worked example at 120 and
-# 144 DPI and in a default Wine prefix (without Wine's bitmap fonts), each in
+# About boxes, the Loan page's schedule, without and with extra payments, and
+# its first printed page (printed to the printer of a CUPS scheduler of the
+# tests' own, tests/win/schedule/printer.sh, and drawn from the job's
+# PostScript by Ghostscript), and the Loan Cost box; then the worked example
+# at 120 and 144 DPI and in a default Wine prefix (without Wine's bitmap fonts), each in
 # a prefix and with a Wine server of its own.
 . "$(dirname "$0")/wine-env.sh"
 export LEDGERLY_EXE="$(sh "$LEDGERLY_ROOT/scripts/pick-exe.sh")"
 export LEDGERLY_PROBE="$(dirname "$LEDGERLY_EXE")/tests/win/shell/probe.exe"
 mkdir -p "$LEDGERLY_ROOT/docs"
-exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+exec xvfb-run -a -s "-screen 0 1024x768x24" \
+  sh "$LEDGERLY_ROOT/tests/win/schedule/printer.sh" "$LEDGERLY_ROOT/build/pictures-printer" sh -c '
   set -u
+  spool=$1
   docs="$LEDGERLY_ROOT/docs"
   probe() { "$WINE" "$LEDGERLY_PROBE" "$@" 2>/dev/null | tr -d "\r"; }
   click() { set -- $(probe center "$1"); xdotool mousemove "$1" "$2" click 1; }
@@ -99,6 +102,18 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   probe settext box:1047 100
   shot box schedule-extras.png
   probe settext box:1047 ""
+  # Printed: Print, then OK in the Print dialog, which lies on top.
+  click box:1054
+  sleep 1
+  click box:1
+  for i in $(seq 100); do
+    [ -s "$spool/d00001-001" ] && break
+    sleep 0.1
+  done
+  sleep 0.5
+  gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=png16m -r80 -dTextAlphaBits=4 \
+    -dGraphicsAlphaBits=4 -dFirstPage=1 -dLastPage=1 -sOutputFile="$docs/print.png" \
+    "$spool/d00001-001" && echo docs/print.png
   click box:1
   sleep 0.3
   # What a loan of 160000 at 5.50 % over 360 months costs with fees of 750
@@ -136,4 +151,4 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   }
   setting 120 wine dpi120.png
   setting 144 wine dpi144.png
-  setting 96 default default-prefix.png'
+  setting 96 default default-prefix.png' sh

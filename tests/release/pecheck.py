@@ -19,7 +19,7 @@ import struct
 import sys
 import xml.etree.ElementTree as ElementTree
 
-ALLOWED_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll"}
+ALLOWED_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll"}
 MACHINE = {"i686": 0x14C, "x86_64": 0x8664}
 OPTIONAL_MAGIC = {"i686": 0x10B, "x86_64": 0x20B}
 SUBSYSTEM_GUI = 2

@@ -385,9 +385,11 @@ static void CheckTwoWords()
     }
 }
 
-// The month-by-month statement (statement_cases.cpp) and the pages solved
-// for the term or the rate (solve_cases.cpp).
+// The month-by-month statement (statement_cases.cpp), its printed pages
+// (print_cases.cpp) and the pages solved for the term or the rate
+// (solve_cases.cpp).
 void CheckStatements();
+void CheckPrintedPages();
 void CheckSolving();
 // The cost of a loan with fees and points (loancost_cases.cpp).
 void CheckLoanCosts();
@@ -404,6 +406,7 @@ int main(int argc, char** argv)
     CheckResultTexts();
     CheckTwoWords();
     CheckStatements();
+    CheckPrintedPages();
     CheckSolving();
     CheckLoanCosts();
     return HarnessFinish("finance");

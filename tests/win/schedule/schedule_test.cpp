@@ -1,6 +1,7 @@
 // The Schedule box: opened from the menu after the page's calculation, every
 // row in its list, the copied text and its SYLK form, a busy clipboard, Esc,
-// Enter and the close button, the focus back in the field.
+// Enter and the close button, the focus back in the field; Print with no
+// printer, and (given "print") with one, the jobs read back.
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -10,6 +11,7 @@
 #include "schedule/schedule.h"
 
 #include "tests/win/boxdriver.h"
+#include "tests/win/winpath.h"
 
 // The Schedule box, opened from the menu on a page with the terms and the
 // amount typed and a stale result: the page is calculated first, then the
@@ -209,6 +211,123 @@ static void CheckSylk(HWND box, HWND list)
     CHECK_INT(records, cells, "a SYLK record per cell");
 }
 
+// A key pressed with Ctrl held down, as the list gets it.
+static void ControlKey(HWND list, char key, LPARAM scan)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    BYTE control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(list, WM_KEYDOWN, key, scan);
+    keys[VK_CONTROL] = control;
+    SetKeyboardState(keys);
+}
+
+// Print, driven as a user does from a timer while the Print dialog, the box
+// shown while printing or a message box is open: the copies and a page range
+// typed, OK or Cancel; Cancel in the box shown while printing (stop).
+struct PrintRun {
+    const char* copies;
+    const char* from;
+    const char* to;
+    bool cancel = false;
+    bool stop = false;
+};
+static const PrintRun* Run;
+static HWND PrintOwner, Acted, Helper;
+static int DialogsSeen;
+static char Progress[64], Told[1024];
+constexpr int PrinterList = 0x473, FromField = 0x480, ToField = 0x481, CopiesField = 0x482,
+              PagesButton = 0x422;  // the Print dialog's controls (cmb4, edt1 to edt3, rad3)
+
+// A window the box owns, or one that owns (Wine's warning that no printer
+// is installed is owned by the Print dialog, hidden).
+static BOOL CALLBACK FindOwnedWindow(HWND window, LPARAM found)
+{
+    for (HWND owner = window; IsWindowVisible(window) && owner;)
+        if ((owner = GetWindow(owner, GW_OWNER)) == PrintOwner)
+            *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
+static void CALLBACK DrivePrint(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND w = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedWindow, reinterpret_cast<LPARAM>(&w));
+    if (!w || w == Acted || (!GetDlgItem(w, IDCANCEL) && !GetDlgItem(w, IDOK)))
+        return;
+    Acted = w;
+    int press = IDOK;
+    if (GetDlgItem(w, IDC_PRINTINGPAGE)) {
+        lstrcpynA(Progress, ItemText(w, IDC_PRINTINGPAGE), sizeof Progress);
+        if (!Progress[0])
+            Acted = nullptr;  // looked at again once it says which page
+        if (!Progress[0] || !Run->stop)
+            return;
+        press = IDCANCEL;
+    } else if (!GetDlgItem(w, PrinterList)) {
+        wsprintfA(Told, "%s: ", TextOf(w));
+        EnumChildWindows(w, CollectStaticText, reinterpret_cast<LPARAM>(Told + lstrlenA(Told)));
+    } else if (++DialogsSeen, Run->cancel) {
+        press = IDCANCEL;
+    } else {
+        if (Run->copies)
+            SetItemText(w, CopiesField, Run->copies);
+        if (Run->from) {
+            SendMessageA(GetDlgItem(w, PagesButton), BM_CLICK, 0, 0);
+            SetItemText(w, FromField, Run->from);
+            SetItemText(w, ToField, Run->to);
+        }
+    }
+    SendMessageA(GetDlgItem(w, press), BM_CLICK, 0, 0);
+    if (press == IDOK && GetDlgItem(w, PrinterList))
+        PostMessageA(Helper, WM_APP, 0, 0);
+}
+
+// The box shown while printing is looked at as soon as it is up: when OK is
+// pressed in the Print dialog, a message is posted to a window of the
+// test's own, which the job's first look at its messages then hands to the
+// driver.
+
+static LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP && Run) {
+        DrivePrint(nullptr, 0, 0, 0);
+        if (!Progress[0] && static_cast<int>(wParam) < 50)  // not up yet: a next look
+            PostMessageA(Helper, WM_APP, wParam + 1, 0);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Print pressed in the open box (or Ctrl+P in its list) and driven through;
+// the box's own driver rests meanwhile.
+static void PrintFromBox(HWND box, const PrintRun& run, bool byKey = false)
+{
+    KillTimer(nullptr, BoxTimer);
+    if (!Helper) {
+        WNDCLASSA helper = {};
+        helper.lpfnWndProc = HelperProc;
+        helper.lpszClassName = "PrintDriver";
+        RegisterClassA(&helper);
+        Helper =
+            CreateWindowA("PrintDriver", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    }
+    Run = &run;
+    PrintOwner = box;
+    Acted = nullptr;
+    DialogsSeen = 0;
+    Progress[0] = Told[0] = '\0';
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, DrivePrint);
+    if (byKey)
+        ControlKey(GetDlgItem(box, IDC_SCHEDULELIST), 'P', 0x00190001);
+    else
+        SendMessageA(GetDlgItem(box, IDC_SCHEDULEPRINT), BM_CLICK, 0, 0);
+    KillTimer(nullptr, timer);
+    Run = nullptr;
+    BoxTimer = SetTimer(nullptr, 0, 10, DriveBox);
+}
+
 // What the box shows while open: the page already calculated, the heading,
 // every row, the note; then Copy and Ctrl+C in the list, and a plain C that
 // copies nothing.
@@ -262,6 +381,11 @@ static void InspectSchedule(HWND box)
     if (months == 1200)
         CHECK_INT(rows, 1200, "every month of 1200");
 
+    // No printer: the Print dialog says so, and the box goes on as it was.
+    PrintFromBox(box, {});
+    CHECK(Told[0] && strncmp(Told, "Ledgerly", 8) != 0);
+    CHECK_INT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), rows + 1, "rows after Print");
+
     // Sent, not pumped: the box's own loop must see the driver's Esc later.
     ClearClipboard(box);
     SendMessageA(GetDlgItem(box, IDC_SCHEDULECOPY), BM_CLICK, 0, 0);
@@ -275,14 +399,7 @@ static void InspectSchedule(HWND box)
     ClearClipboard(box);
     SendMessageA(list, WM_KEYDOWN, 'C', 0x002E0001);
     CHECK_TEXT(ClipboardText(box), "(no text)", "C alone");
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    BYTE control = keys[VK_CONTROL];
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageA(list, WM_KEYDOWN, 'C', 0x002E0001);
-    keys[VK_CONTROL] = control;
-    SetKeyboardState(keys);
+    ControlKey(list, 'C', 0x002E0001);
     CHECK(strcmp(ClipboardText(box), ListText(list)) == 0);
     // The last row selected and in view, for the next opening to start afresh.
     SendMessageA(list, WM_KEYDOWN, VK_END, 0x014F0001);
@@ -625,8 +742,8 @@ static void InspectExtras(HWND box)
     // and a letter to a field, and to the check box, which it clicks.
     const int order[] = {IDC_EXTRAMONTHLY, IDC_EXTRAFROM,    IDC_BYYEAR,       IDC_EXTRAONCE,
                          IDC_EXTRAONCEMONTH, IDC_FIRSTMONTH, IDC_FIRSTYEAR,    IDC_SCHEDULELIST,
-                         IDC_SCHEDULECOPY,   IDOK,           IDC_EXTRAMONTHLY};
-    for (int i = 0; i + 1 < 11; ++i)
+                         IDC_SCHEDULECOPY,   IDC_SCHEDULEPRINT, IDOK,          IDC_EXTRAMONTHLY};
+    for (int i = 0; i + 1 < 12; ++i)
         CHECK_INT(GetDlgCtrlID(GetNextDlgTabItem(box, GetDlgItem(box, order[i]), FALSE)),
                   order[i + 1], "Tab order");
     CHECK(AltLetter(box, 'f') == GetDlgItem(box, IDC_FIRSTMONTH));
@@ -716,8 +833,181 @@ static void CheckCommaLocale()
     CHECK_INT(ScheduleInspections, 1, "the Schedule box with a decimal comma");
 }
 
+// The jobs of the test's own printer (printer.sh), read back from its spool
+// folder: "d00001-001" is the first job's PostScript, "c00001" its
+// attributes. Wine's PostScript driver begins a page with "%%Page:", a run
+// of text with "X Y moveto", then writes "/name glyphshow" a character.
+// A page is read as its lines, each line's runs joined by tabs.
+static const char* Spool;
+static char Printed[64][8192], FullJob[64][8192];
+static int PrintedPages;
+
+static char GlyphChar(const char* name)
+{
+    static const char* const names[] = {"zero", "one", "two",   "three",   "four",  "five",
+                                        "six",  "seven", "eight", "nine",  "space", "period",
+                                        "comma", "percent", "colon", "semicolon", "hyphen"};
+    for (int i = 0; i < 17; ++i)
+        if (strcmp(name, names[i]) == 0)
+            return "0123456789 .,%:;-"[i];
+    return name[1] ? '?' : name[0];
+}
+
+static FILE* JobFile(const char* name, int job)
+{
+    char unixPath[600], path[MAX_PATH];
+    snprintf(unixPath, sizeof unixPath, name, Spool, job);
+    ToWindowsPath(unixPath, path, sizeof path);
+    FILE* f = nullptr;
+    for (int i = 0; i < 300 && !(f = fopen(path, "rb")); ++i)
+        Sleep(10);
+    return f;
+}
+
+static bool ReadJob(int job)
+{
+    FILE* f = JobFile("%s/d%05d-001", job);
+    PrintedPages = 0;
+    char line[512], name[64], *page = nullptr;
+    int y = -1, x = 0, runY = 0;
+    bool run = false;
+    while (f && fgets(line, sizeof line, f)) {
+        if (strncmp(line, "%%Page:", 7) == 0 && PrintedPages < 64) {
+            page = Printed[PrintedPages++];
+            page[0] = '\0';
+            y = -1;
+        } else if (strstr(line, " moveto") && sscanf(line, "%d %d", &x, &runY) == 2) {
+            run = true;
+        } else if (page && strstr(line, " glyphshow") && sscanf(line, "/%63s", name) == 1) {
+            size_t n = strlen(page);
+            if (run && y >= 0 && n < 8000)
+                page[n++] = runY == y ? '\t' : '\n';
+            y = run ? runY : y;
+            run = false;
+            page[n] = GlyphChar(name);
+            page[n + 1] = '\0';
+        }
+    }
+    if (f)
+        fclose(f);
+    return f != nullptr;
+}
+
+// The copies a job was sent with: the IPP attribute "copies" (an integer
+// of four bytes) in its attributes file.
+static int JobCopies(int job)
+{
+    FILE* f = JobFile("%s/c%05d", job);
+    unsigned char data[8192];
+    size_t n = f ? fread(data, 1, sizeof data, f) : 0;
+    if (f)
+        fclose(f);
+    for (size_t i = 0; i + 14 <= n; ++i)
+        if (memcmp(data + i, "\0\6copies\0\4", 10) == 0)
+            return data[i + 10] << 24 | data[i + 11] << 16 | data[i + 12] << 8 | data[i + 13];
+    return -1;
+}
+
+// A line as printed: the list's column names (row -1) or a row's cells,
+// the empty ones left out.
+static const char* PrintedRow(HWND list, int row)
+{
+    static char text[512];
+    text[0] = '\0';
+    char cell[64];
+    for (int c = 0; ListCell(list, -1, c, cell, sizeof cell), cell[0]; ++c) {
+        ListCell(list, row, c, cell, sizeof cell);
+        if (cell[0])
+            wsprintfA(text + lstrlenA(text), text[0] ? "\t%s" : "%s", cell);
+    }
+    return text;
+}
+
+// Lines joined by spaces, as the text they were broken from.
+static const char* Joined(char** lines, int from, int to)
+{
+    static char words[1024];
+    words[0] = '\0';
+    for (int i = from; i < to; ++i)
+        wsprintfA(words + lstrlenA(words), i > from ? " %s" : "%s", lines[i]);
+    return words;
+}
+
+// The job's pages against the box: the heading on the first, the column
+// names on each, every row once and in order, the note after the Total row
+// on the last, "Page k of N" at each foot.
+static void CheckJob(HWND box)
+{
+    HWND list = GetDlgItem(box, IDC_SCHEDULELIST);
+    int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    char header[512], foot[32], copy[8192];
+    lstrcpyA(header, PrintedRow(list, -1));
+    int row = 0;
+    for (int p = 0; p < PrintedPages; ++p) {
+        char* lines[128];
+        int m = 0;
+        lstrcpyA(copy, Printed[p]);
+        for (char* l = strtok(copy, "\n"); l && m < 128; l = strtok(nullptr, "\n")) {
+            for (size_t n = strlen(l); n && l[n - 1] == ' ';)
+                l[--n] = '\0';  // a space a line was broken at
+            lines[m++] = l;
+        }
+        wsprintfA(foot, "Page %d of %d", p + 1, PrintedPages);
+        CHECK_TEXT(m ? lines[m - 1] : "", foot, "a page's foot");
+        int i = 0;
+        while (i < m - 1 && strcmp(lines[i], header) != 0)
+            ++i;
+        CHECK_TEXT(Joined(lines, 0, i), p ? "" : HeadingText(box), "the heading, on page 1");
+        CHECK(i < m - 1);  // the column names
+        for (++i; i < m - 1 && row < rows && strcmp(lines[i], PrintedRow(list, row)) == 0; ++i)
+            ++row;
+        const char* note = p < PrintedPages - 1 ? "" : ItemText(box, IDC_SCHEDULENOTE);
+        CHECK_TEXT(Joined(lines, i, m - 1), note, "the note after the Total row, on the last page");
+    }
+    CHECK_INT(row, rows, "every row printed once, in order");
+}
+
+// The worked example with 100 more a month (227 rows, a note): printed
+// whole; the Print dialog cancelled; two copies of pages 2 and 3; a range
+// past the last page; Cancel while printing; by year, with Ctrl+P. A job
+// that should not have been made would be read in the place of the next.
+static void InspectPrinting(HWND box)
+{
+    ++ScheduleInspections;
+    Type(box, IDC_EXTRAMONTHLY, "100");
+    PrintFromBox(box, {});
+    CHECK(ReadJob(1) && PrintedPages >= 4);
+    CheckJob(box);
+    memcpy(FullJob, Printed, sizeof FullJob);
+    char text[64];
+    wsprintfA(text, "Printing page 1 of %d", PrintedPages);
+    CHECK_TEXT(Progress, text, "the box shown while printing");
+    CHECK_INT(JobCopies(1), 1, "one copy");
+    CHECK(IsChild(box, GetFocus()));
+
+    PrintFromBox(box, {nullptr, nullptr, nullptr, true});
+    CHECK_INT(DialogsSeen, 1, "the Print dialog, cancelled");
+    PrintFromBox(box, {"2", "2", "3"});
+    CHECK(ReadJob(2) && PrintedPages == 2);
+    CHECK_TEXT(Printed[0], FullJob[1], "page 2 of the range");
+    CHECK_TEXT(Printed[1], FullJob[2], "page 3 of the range");
+    CHECK_INT(JobCopies(2), 2, "two copies");
+    PrintFromBox(box, {nullptr, "50", "60"});
+    CHECK_TEXT(Told, "Ledgerly: The statement has no such page.", "a range past the end");
+    PrintFromBox(box, {nullptr, nullptr, nullptr, false, true});
+    CHECK_TEXT(Progress, text, "Cancel while printing, at once");
+    CHECK_TEXT(Told, "", "Cancel while printing");
+
+    SendMessageA(GetDlgItem(box, IDC_BYYEAR), BM_CLICK, 0, 0);
+    PrintFromBox(box, {}, true);
+    CHECK_INT(DialogsSeen, 1, "Ctrl+P");
+    CHECK(ReadJob(3) && PrintedPages == 1);
+    CheckJob(box);
+}
+
 // Given "comma", the program runs in a language whose decimal mark is a
-// comma (the test's environment sets it) and is checked there.
+// comma (the test's environment sets it) and is checked there; given
+// "print" and a spool folder, it prints to the printer there.
 int main(int argc, char** argv)
 {
     HarnessStart();
@@ -727,6 +1017,14 @@ int main(int argc, char** argv)
         CheckCommaLocale();
         DestroyWindow(MainWindow);
         return HarnessFinish("schedule, decimal comma");
+    }
+    if (argc > 2 && strcmp(argv[1], "print") == 0) {
+        Spool = argv[2];
+        ScheduleInspections = 0;
+        OpenLoanSchedule("360", "8", "80000", InspectPrinting);
+        CHECK_INT(ScheduleInspections, 1, "printing");
+        DestroyWindow(MainWindow);
+        return HarnessFinish("schedule, printing");
     }
     CHECK_INT(DecimalMark(), '.', "the test's own language writes a point");
     CheckScheduleBox();

@@ -573,7 +573,7 @@ static void InspectSchedule(HWND box)
         ReportFit(TextExtent(months, name).cx + GetSystemMetrics(SM_CXVSCROLL) + 6,
                   monthsRect.right, months, name, "month fits the first payment's list");
     }
-    const int buttons[] = {IDC_SCHEDULECOPY, IDOK};
+    const int buttons[] = {IDC_SCHEDULECOPY, IDC_SCHEDULEPRINT, IDOK};
     for (int id : buttons) {
         HWND button = GetDlgItem(box, id);
         RECT inner;
