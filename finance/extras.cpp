@@ -5,8 +5,7 @@
 #include "finance/terms.h"
 #include "numtext/numtext.h"
 
-// An amount field of the box as a page's input is read: its cents.
-static long long ExtraCents(const char* text)
+long long FieldCents(const char* text)
 {
     char copy[FieldTextSize];
     CopyText(copy, sizeof copy, text);
@@ -27,9 +26,9 @@ StatementExtras ExtrasOfTexts(const char* monthly, const char* from, const char*
                               const char* onceMonth)
 {
     StatementExtras extras;
-    extras.monthly = ExtraCents(monthly);
+    extras.monthly = FieldCents(monthly);
     extras.from = ExtraMonth(from);
-    extras.once = ExtraCents(once);
+    extras.once = FieldCents(once);
     extras.onceMonth = ExtraMonth(onceMonth);
     return extras;
 }

@@ -14,6 +14,10 @@ struct StatementExtras {
     int onceMonth;
 };
 
+// An amount field's text read as a page reads its input (lenient, capped,
+// whole cents as its two-place text shows it): its cents.
+long long FieldCents(const char* text);
+
 // The extras as the Schedule box reads its four fields: each amount as a
 // page reads its input (lenient, capped, whole cents as its two-place text
 // shows it), each month as the Month box is read (its first word, whole

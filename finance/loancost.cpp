@@ -11,11 +11,7 @@
 
 long long FeesOfText(const char* text)
 {
-    char copy[FieldTextSize];
-    CopyText(copy, sizeof copy, text);
-    long long cents = 0;
-    ParseCents(FormatNumber(FieldAmount(ParseNumber(copy, ParseUnsigned)), 2), &cents);
-    return cents;
+    return FieldCents(text);
 }
 
 long long PointsOfText(const char* text)
