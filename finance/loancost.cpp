@@ -20,21 +20,10 @@ long long PointsOfText(const char* text)
     CopyText(copy, sizeof copy, text);
     double typed = ParseNumber(copy, ParseUnsigned);
     double held = typed > 100 ? 100 : typed > 0 ? typed : 0;
-    // Rounded to ten places as the rate box rounds a rate (the number text
-    // leaves off trailing zeros), the digits read as units.
+    // Rounded to ten places as the rate box rounds a rate, and read as the
+    // statement reads a rate's text, in units of 10^-10.
     long long units = 0;
-    int places = -1;  // after the mark, once there is one
-    for (const char* c = FormatNumber(held, RatePlaces); *c; ++c) {
-        if (*c == DecimalMark()) {
-            places = 0;
-        } else if (*c >= '0' && *c <= '9') {
-            units = units * 10 + (*c - '0');
-            if (places >= 0)
-                ++places;
-        }
-    }
-    for (places = places < 0 ? 0 : places; places < RatePlaces; ++places)
-        units *= 10;
+    ParseRate(FormatNumber(held, RatePlaces), &units);
     return units;
 }
 
@@ -169,11 +158,8 @@ static void ShowRate(int rate, double i, char* text)
         else
             break;
     }
-    CopyText(text, CostFigureSize - 2, FormatNumber(shown, 3));
-    int length = 0;
-    while (text[length])
-        ++length;
-    CopyText(text + length, 3, " %");
+    TextWriter out{text, CostFigureSize, 0};
+    Compose(out, "^s %", FormatNumber(shown, 3));
 }
 
 // ---------------------------------------------------------------------------

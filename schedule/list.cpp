@@ -125,11 +125,14 @@ static void MeasureListRoom(HWND box, HWND model)
 // The columns the list has, as they were last set: how many, and each
 // one's kind, name, subitem and width. The list is asked for none of it:
 // the common controls 4.00 have no way to count a list's columns.
+struct KeptColumn {
+    StatementColumn kind;
+    const char* name;
+    int subItem;
+    int width;
+};
 static int ListColumns;
-static StatementColumn ListKinds[MaxStatementColumns];
-static const char* ListNames[MaxStatementColumns];
-static int ListSubItems[MaxStatementColumns];
-static int ListWidths[MaxStatementColumns];
+static KeptColumn Kept[MaxStatementColumns];
 // The rows a list that draws them was last told it has.
 static int ListRows;
 
@@ -155,10 +158,10 @@ static void PutColumn(HWND list, UINT message, int c)
     // The first column of a list is always left-aligned; amounts line up on
     // the right.
     column.fmt = c ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    column.pszText = const_cast<char*>(ListNames[c]);
+    column.pszText = const_cast<char*>(Kept[c].name);
     column.iSubItem = c;
     SendMessageA(list, message, c, reinterpret_cast<LPARAM>(&column));
-    ListSubItems[c] = c;
+    Kept[c].subItem = c;
 }
 
 // Moves the kept columns from a place on by one to the right (1) or left
@@ -166,19 +169,11 @@ static void PutColumn(HWND list, UINT message, int c)
 static void ShiftKeptColumns(int from, int by)
 {
     if (by > 0) {
-        for (int c = ListColumns; c > from; --c) {
-            ListKinds[c] = ListKinds[c - 1];
-            ListNames[c] = ListNames[c - 1];
-            ListSubItems[c] = ListSubItems[c - 1];
-            ListWidths[c] = ListWidths[c - 1];
-        }
+        for (int c = ListColumns; c > from; --c)
+            Kept[c] = Kept[c - 1];
     } else {
-        for (int c = from; c + 1 < ListColumns; ++c) {
-            ListKinds[c] = ListKinds[c + 1];
-            ListNames[c] = ListNames[c + 1];
-            ListSubItems[c] = ListSubItems[c + 1];
-            ListWidths[c] = ListWidths[c + 1];
-        }
+        for (int c = from; c + 1 < ListColumns; ++c)
+            Kept[c] = Kept[c + 1];
     }
     ListColumns += by;
 }
@@ -199,7 +194,7 @@ static void SetColumns(HWND list)
     for (int c = ListColumns - 1; c >= 1; --c) {
         bool kept = false;
         for (int k = 0; k < columns; ++k)
-            kept = kept || kinds[k] == ListKinds[c];
+            kept = kept || kinds[k] == Kept[c].kind;
         if (kept)
             continue;
         Reshape(list);
@@ -208,19 +203,17 @@ static void SetColumns(HWND list)
     }
     for (int c = 0; c < columns; ++c) {
         const char* name = StatementColumnName(ShownTerms, c);
-        if (c < ListColumns && ListKinds[c] == kinds[c]) {
-            if (ListSubItems[c] != c || lstrcmpA(ListNames[c], name) != 0) {
+        if (c < ListColumns && Kept[c].kind == kinds[c]) {
+            if (Kept[c].subItem != c || lstrcmpA(Kept[c].name, name) != 0) {
                 Reshape(list);
-                ListNames[c] = name;
+                Kept[c].name = name;
                 PutColumn(list, LVM_SETCOLUMNA, c);
             }
             continue;
         }
         Reshape(list);
         ShiftKeptColumns(c, 1);
-        ListKinds[c] = kinds[c];
-        ListNames[c] = name;
-        ListWidths[c] = -1;
+        Kept[c] = KeptColumn{kinds[c], name, c, -1};
         PutColumn(list, LVM_INSERTCOLUMNA, c);
     }
 }
@@ -308,11 +301,11 @@ static int FitColumns(HWND box, HWND list)
         int header = StringWidth(list, StatementColumnName(ShownTerms, c)) + ShownListRoom.header;
         if (header > width)
             width = header;
-        if (width != ListWidths[c]) {
+        if (width != Kept[c].width) {
             Reshape(list);
             SendMessageA(list, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
         }
-        ListWidths[c] = width;
+        Kept[c].width = width;
         total += width;
     }
     return total;

@@ -26,8 +26,6 @@ static char Heading[StatementTextSize];
 // How a job's pages are laid out: the printer, the font, the text's
 // rectangle on the page (in the printable area's coordinates), a line's
 // height, the lines a page holds, the columns and the right end of each.
-// The functions that fill it and that run the job are kept out of line:
-// each with a small frame of its own is smaller code.
 enum Edge { Left, Top, Right, Bottom };
 struct Sheet {
     HDC dc;
@@ -45,7 +43,7 @@ struct Sheet {
 // area's edges. Arial at 10 points; where the columns do not fit across the
 // page at that size (amounts of 17 digits in six columns), as much smaller
 // as they need. The columns lie a line's height apart.
-[[gnu::noinline]] static void SetUpSheet(Sheet& s)
+static void SetUpSheet(Sheet& s)
 {
     static constexpr BYTE indexes[8] = {PHYSICALOFFSETX, PHYSICALWIDTH,  HORZRES, LOGPIXELSX,
                                         PHYSICALOFFSETY, PHYSICALHEIGHT, VERTRES, LOGPIXELSY};
@@ -153,7 +151,7 @@ static BOOL CALLBACK AbortPrinting(HDC, int)
 // The pages from one to another (counted from 0) as one job, the box
 // saying which page is being printed from the start of the job on. Whether
 // it was printed: false where the printer failed or Cancel was pressed.
-[[gnu::noinline]] static bool PrintPages(const Sheet& s, int from, int to)
+static bool PrintPages(const Sheet& s, int from, int to)
 {
     SetAbortProc(s.dc, AbortPrinting);
     DOCINFOA document = {};

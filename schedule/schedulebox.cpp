@@ -301,8 +301,9 @@ static INT_PTR OnScheduleNotify(HWND box, const NMHDR* header)
 }
 
 // A field written back as it is used, once it loses the focus: an amount
-// with two places (empty for none), a month as a whole number within the
-// term, a year from 1900 to 9999. Never while it is being typed in.
+// with two places (empty for none), a month as a whole number (one after
+// the statement's last month is kept, and not applied), a year from 1900 to
+// 9999. Never while it is being typed in.
 static void WriteBackField(HWND box, int id)
 {
     const StatementExtras& e = ShownTerms.extras;
